@@ -1,0 +1,26 @@
+# Native tests of the pure rules, with sanitizers, plus the Windows test programs run under Wine
+# when a Windows test build is named.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+set(TESSELLON_SANITIZERS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+target_compile_options(tessellon_rules PRIVATE ${TESSELLON_SANITIZERS})
+
+add_executable(native_tests
+  tests/native/KitRulesTest.cpp
+  tests/native/StartupRulesTest.cpp
+  tests/native/SplashSequenceTest.cpp)
+target_link_libraries(native_tests PRIVATE tessellon_rules GTest::gtest_main)
+target_compile_options(native_tests PRIVATE -Wall -Wextra -Wno-missing-field-initializers ${TESSELLON_SANITIZERS})
+target_link_options(native_tests PRIVATE ${TESSELLON_SANITIZERS})
+gtest_discover_tests(native_tests TEST_PREFIX "native.")
+
+# The Windows test programs, built by the cross build, each run as one test under Wine.
+set(TESSELLON_WINE_TEST_DIR "" CACHE PATH "Folder of the Windows test build whose programs run under Wine")
+if(TESSELLON_WINE_TEST_DIR)
+  set(wine_exec ${CMAKE_SOURCE_DIR}/tools/wine-exec)
+  foreach(program kit_tests program_tests)
+    add_test(NAME wine.${program} COMMAND ${wine_exec} ${TESSELLON_WINE_TEST_DIR}/${program}.exe)
+    set_tests_properties(wine.${program} PROPERTIES TIMEOUT 300)
+  endforeach()
+endif()

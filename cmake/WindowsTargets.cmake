@@ -1,0 +1,48 @@
+# The Windows program, its test programs and its benchmark.
+enable_language(RC)
+option(TESSELLON_BUILD_TESTS "Build the Windows test programs and benchmark" OFF)
+set(TESSELLON_DIST_DIR "" CACHE PATH "Where Tessellon.exe goes (default: the build folder)")
+
+set(TESSELLON_WARNINGS -Wall -Wextra -Wno-cast-function-type)
+set(TESSELLON_SYSTEM_LIBS gdiplus ole32 uuid comctl32 winmm gdi32 user32 kernel32)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+# The layered PNG window kit.
+add_library(tessellon_kit STATIC
+  pngkit/GdiplusHolders.cpp
+  pngkit/TextConversion.cpp
+  pngkit/KitInit.cpp
+  pngkit/ImageLoading.cpp
+  pngkit/Composition.cpp
+  pngkit/PngWindow.cpp)
+target_link_libraries(tessellon_kit PUBLIC tessellon_rules ${TESSELLON_SYSTEM_LIBS})
+target_compile_options(tessellon_kit PRIVATE ${TESSELLON_WARNINGS})
+
+# Windows from definitions, start-up and life cycle, the program's windows and its assets.
+add_library(tessellon_app STATIC
+  forms/Form.cpp
+  forms/FormRuntime.cpp
+  startup/Program.cpp
+  startup/ExternalRoutines.cpp
+  startup/StartupSequence.cpp
+  splash/SplashWindow.cpp
+  calculator/CalculatorWindow.cpp
+  assets/Assets.cpp)
+target_link_libraries(tessellon_app PUBLIC tessellon_kit)
+target_compile_options(tessellon_app PRIVATE ${TESSELLON_WARNINGS})
+
+# Resource scripts name their files relative to these folders.
+set(TESSELLON_RC_INCLUDES ${CMAKE_SOURCE_DIR}/assets ${CMAKE_SOURCE_DIR}/startup)
+
+add_executable(Tessellon WIN32 startup/main.cpp startup/Tessellon.rc assets/frames.rc)
+target_link_libraries(Tessellon PRIVATE tessellon_app)
+target_include_directories(Tessellon PRIVATE ${TESSELLON_RC_INCLUDES})
+target_link_options(Tessellon PRIVATE -municode)
+if(TESSELLON_DIST_DIR)
+  set_target_properties(Tessellon PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_DIST_DIR})
+endif()
+
+if(TESSELLON_BUILD_TESTS)
+  include(cmake/WindowsTests.cmake)
+endif()

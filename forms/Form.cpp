@@ -1,0 +1,139 @@
+#include "forms/Form.h"
+
+#include "forms/FormGeometry.h"
+#include "forms/FormRuntime.h"
+
+#include <exception>
+#include <set>
+
+namespace tessellon::forms {
+namespace {
+
+constexpr int kProgramIconId = 1;
+
+DWORD StyleFor(FrameKind frame) {
+    switch (frame) {
+        case FrameKind::None: return WS_POPUP | WS_CLIPCHILDREN;
+        case FrameKind::FixedDialog: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    }
+    return WS_POPUP;
+}
+
+HBRUSH BackgroundBrush(const FormDefinition& definition) {
+    if (definition.backgroundSystemColour >= 0)
+        return reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(definition.backgroundSystemColour + 1));
+    // Class brushes live as long as the class, which is the life of the process.
+    return CreateSolidBrush(definition.backgroundColour);
+}
+
+bool EnsureClassRegistered(const FormDefinition& definition, WNDPROC procedure) {
+    static std::set<std::wstring> registered;
+    if (registered.contains(definition.className)) return true;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconId));
+    windowClass.hIconSm = windowClass.hIcon;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = BackgroundBrush(definition);
+    windowClass.lpszClassName = definition.className.c_str();
+    if (!RegisterClassExW(&windowClass)) return false;
+    registered.insert(definition.className);
+    return true;
+}
+
+}  // namespace
+
+bool Form::Create() {
+    if (!EnsureClassRegistered(definition_, &Form::WindowProc)) return false;
+    int left = CW_USEDEFAULT, top = CW_USEDEFAULT;
+    if (definition_.centred) {
+        const Origin origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                            definition_.outerWidth, definition_.outerHeight);
+        left = origin.left;
+        top = origin.top;
+    }
+    // No owner window, so each program window has its own taskbar button.
+    CreateWindowExW(WS_EX_APPWINDOW, definition_.className.c_str(), definition_.title.c_str(),
+                    StyleFor(definition_.frame), left, top, definition_.outerWidth, definition_.outerHeight,
+                    nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!window_) return false;
+    for (std::size_t i = 0; i < definition_.timers.size(); ++i) {
+        const TimerDefinition& timer = definition_.timers[i];
+        if (timer.periodMs > 0) SetTimer(window_, kFirstTimerId + i, timer.periodMs, nullptr);
+    }
+    return true;
+}
+
+void Form::SetTimerPeriod(std::wstring_view timerName, UINT periodMs) {
+    for (std::size_t i = 0; i < definition_.timers.size(); ++i) {
+        if (definition_.timers[i].name != timerName) continue;
+        if (periodMs == 0)
+            KillTimer(window_, kFirstTimerId + i);
+        else
+            SetTimer(window_, kFirstTimerId + i, periodMs, nullptr);
+    }
+}
+
+void Form::Show() {
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+}
+
+void Form::Hide() { ShowWindow(window_, SW_HIDE); }
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Form* form = nullptr;
+    if (message == WM_NCCREATE) {
+        form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    } else {
+        form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    }
+    if (!form) return DefWindowProcW(window, message, wParam, lParam);
+
+    if (message == WM_NCDESTROY) {
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        form->OnNcDestroy();  // the form is gone after this
+        return result;
+    }
+    try {
+        return form->HandleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        detail::ReportUnhandledError(error.what());
+    } catch (...) {
+        detail::ReportUnhandledError("unknown error");
+    }
+    return 0;
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE: OnClose(); return 0;
+        case WM_TIMER: OnTimer(wParam); return 0;
+        default: return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void Form::OnClose() {
+    if (definition_.onCanClose && !definition_.onCanClose(*this)) return;
+    DestroyWindow(window_);
+}
+
+void Form::OnTimer(UINT_PTR timerId) {
+    if (timerId < kFirstTimerId || timerId >= kFirstTimerId + definition_.timers.size()) return;
+    const TimerDefinition& timer = definition_.timers[timerId - kFirstTimerId];
+    if (timer.onTick) timer.onTick(*this);
+}
+
+void Form::OnNcDestroy() {
+    window_ = nullptr;
+    detail::FormDestroyed(this);
+}
+
+}  // namespace tessellon::forms

@@ -1,0 +1,18 @@
+#pragma once
+#include <windows.h>
+
+namespace tessellon::kit {
+
+// Starts GDI+ (never shut down: it stays up until the process ends) and parses the time frame
+// dimension the kit selects animation frames in. Runs once, before any window is loaded.
+void InitKit();
+void StartGdiplus();
+
+// The time frame dimension, or nullptr before InitKit and after ReleaseKitState. Its bytes are
+// all zero when the identifier could not be parsed.
+const GUID* FrameDimensionTime();
+
+// Frees what InitKit made that the exit path gives back (GDI+ itself stays started).
+void ReleaseKitState();
+
+}  // namespace tessellon::kit

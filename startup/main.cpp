@@ -1,0 +1,5 @@
+#include "startup/StartupSequence.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return tessellon::RunProgram(); }

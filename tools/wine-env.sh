@@ -1,0 +1,48 @@
+# Sourced by ./run, ./test, ./bench and tools/wine-exec: a private Wine prefix, a persistent
+# wineserver, a virtual display when asked for one, and the Chinese locale.
+#
+# Sets: WINE (the loader to use), TESSELLON_ARCH (i686 when this host runs 32-bit Windows programs,
+# else x86_64), WINEPREFIX, DISPLAY (for headless runs).
+
+tessellon_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Some hosts (sandboxed kernels) cannot execute 32-bit Linux programs at all, and so no 32-bit
+# Wine; the program is then run and tested in its 64-bit build there.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  export WINE=/usr/lib/wine/wine TESSELLON_ARCH=i686
+else
+  export WINE=/usr/lib/wine/wine64 TESSELLON_ARCH=x86_64
+fi
+export WINESERVER=/usr/lib/wine/wineserver
+export WINEPREFIX="${TESSELLON_WINEPREFIX:-$tessellon_root/build/wineprefix-$TESSELLON_ARCH}"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG="${WINEDEBUG:--all}"
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+
+# Starts Xvfb on a display of our own unless it already runs.
+tessellon_start_xvfb() {
+  local display="${TESSELLON_DISPLAY:-:77}"
+  local number="${display#:}"
+  if [ ! -e "/tmp/.X11-unix/X$number" ]; then
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+    for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+  fi
+  export DISPLAY="$display"
+}
+
+# A persistent wineserver and a booted prefix, all output to /dev/null, so Wine's helper processes
+# never hold a caller's pipes open and each later start is quick.
+tessellon_prepare_wine() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  "$WINESERVER" -p >/dev/null 2>&1 </dev/null || true
+  if [ ! -f "$WINEPREFIX/.tessellon-ready" ]; then
+    echo "preparing the Wine prefix $WINEPREFIX (once)" >&2
+    "$WINE" wineboot -i >/dev/null 2>&1 </dev/null || true
+    # No window manager here: without this Wine waits ~2 s whenever it hides a taskbar window.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+    touch "$WINEPREFIX/.tessellon-ready"
+  fi
+  # Starts Wine's own services now (a no-op when they run), so no test program starts them with
+  # its pipes.
+  "$WINE" wineboot >/dev/null 2>&1 </dev/null || true
+}
