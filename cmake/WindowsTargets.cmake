@@ -38,7 +38,7 @@ set(TESSELLON_RC_INCLUDES ${CMAKE_SOURCE_DIR}/assets ${CMAKE_SOURCE_DIR}/startup
 add_executable(Tessellon WIN32 startup/main.cpp startup/Tessellon.rc assets/frames.rc)
 target_link_libraries(Tessellon PRIVATE tessellon_app)
 target_include_directories(Tessellon PRIVATE ${TESSELLON_RC_INCLUDES})
-target_link_options(Tessellon PRIVATE -municode)
+target_link_options(Tessellon PRIVATE -municode $<$<CONFIG:Release>:-s>)
 if(TESSELLON_DIST_DIR)
   set_target_properties(Tessellon PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_DIST_DIR})
 endif()

@@ -29,7 +29,7 @@ target_compile_definitions(program_tests PRIVATE TESSELLON_EXE_HOST_PATH="$<TARG
 add_dependencies(program_tests Tessellon startup_child)
 
 # The splash's frame cost and memory, measured.
-add_executable(splash_bench bench/SplashBench.cpp assets/frames.rc)
+add_executable(splash_bench benchmarks/SplashBench.cpp assets/frames.rc)
 target_link_libraries(splash_bench PRIVATE tessellon_app psapi)
 target_include_directories(splash_bench PRIVATE ${TESSELLON_RC_INCLUDES})
 
@@ -38,3 +38,9 @@ set_target_properties(kit_tests startup_child program_tests splash_bench PROPERT
 foreach(t kit_tests startup_child program_tests splash_bench)
   target_compile_options(${t} PRIVATE ${TESSELLON_WARNINGS} -Wno-missing-field-initializers)
 endforeach()
+
+# Drives the program through its main path for ./run's screenshots on a virtual display.
+add_executable(tour_driver tools/tour/TourDriver.cpp tests/e2e/ProcessDriver.cpp)
+target_include_directories(tour_driver PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_options(tour_driver PRIVATE -municode)
+set_target_properties(tour_driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_TEST_OUTPUT})

@@ -40,6 +40,9 @@ tessellon_prepare_wine() {
     "$WINE" wineboot -i >/dev/null 2>&1 </dev/null || true
     # No window manager here: without this Wine waits ~2 s whenever it hides a taskbar window.
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+    # This Wine build does not find its own fonts (Tahoma, Marlett for the caption buttons...)
+    # where they are installed; the prefix's Fonts folder is always searched.
+    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     touch "$WINEPREFIX/.tessellon-ready"
   fi
   # Starts Wine's own services now (a no-op when they run), so no test program starts them with
