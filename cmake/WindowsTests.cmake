@@ -17,7 +17,10 @@ target_link_libraries(kit_tests PRIVATE tessellon_app gtest)
 target_include_directories(kit_tests PRIVATE ${TESSELLON_RC_INCLUDES})
 
 # The whole program driven from outside, and the child the fatal path is raised in.
+add_library(tessellon_probe SHARED tests/e2e/ProbeLibrary.cpp)
+set_target_properties(tessellon_probe PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_TEST_OUTPUT})
 add_executable(startup_child tests/e2e/StartupChild.cpp)
+add_dependencies(startup_child tessellon_probe)
 target_link_libraries(startup_child PRIVATE tessellon_app)
 target_link_options(startup_child PRIVATE -mwindows)
 

@@ -3,7 +3,6 @@
 #include "forms/FormGeometry.h"
 #include "forms/FormRuntime.h"
 
-#include <exception>
 #include <set>
 
 namespace tessellon::forms {
@@ -102,14 +101,7 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         form->OnNcDestroy();  // the form is gone after this
         return result;
     }
-    try {
-        return form->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        detail::ReportUnhandledError(error.what());
-    } catch (...) {
-        detail::ReportUnhandledError("unknown error");
-    }
-    return 0;
+    return detail::RunGuarded([&] { return form->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

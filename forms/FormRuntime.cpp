@@ -1,7 +1,6 @@
 #include "forms/FormRuntime.h"
 
 #include <algorithm>
-#include <exception>
 #include <memory>
 #include <vector>
 
@@ -42,15 +41,7 @@ Form* LoadForm(const FormDefinition& definition) {
         return nullptr;
     }
     HWND window = form->Handle();
-    if (definition.onCreated) {
-        try {
-            definition.onCreated(*form);
-        } catch (const std::exception& error) {
-            detail::ReportUnhandledError(error.what());
-        } catch (...) {
-            detail::ReportUnhandledError("unknown error");
-        }
-    }
+    if (definition.onCreated) detail::RunGuarded([&] { definition.onCreated(*form); });
     if (!IsWindow(window)) return nullptr;
     if (definition.visible) form->Show();
     return form;

@@ -4,6 +4,8 @@
 // the loop is told to quit.
 #include "forms/Form.h"
 
+#include <exception>
+
 namespace tessellon::forms {
 
 // Creates the window, raises its created event, then shows it if its definition says visible.
@@ -26,8 +28,20 @@ using UnhandledErrorHandler = void (*)(const char* what);
 void SetUnhandledErrorHandler(UnhandledErrorHandler handler);
 
 namespace detail {
-void ReportUnhandledError(const char* what);
+[[noreturn]] void ReportUnhandledError(const char* what);
 void FormDestroyed(Form* form);
+
+// Runs an event handler so that no exception leaves it: one that escapes is a fatal error.
+template <typename Handler>
+auto RunGuarded(Handler&& handler) -> decltype(handler()) {
+    try {
+        return handler();
+    } catch (const std::exception& error) {
+        ReportUnhandledError(error.what());
+    } catch (...) {
+        ReportUnhandledError("unknown error");
+    }
+}
 }  // namespace detail
 
 }  // namespace tessellon::forms

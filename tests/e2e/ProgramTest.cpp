@@ -137,6 +137,15 @@ TEST(BindExternalRoutine, FindsASystemRoutineOnceAndKeepsIt) {
     EXPECT_EQ(ReadFileText(marker), "bound\nexit hook\n");
 }
 
+TEST(BindExternalRoutine, FindsALibraryBesideTheProgramWhateverTheCurrentFolder) {
+    const std::wstring marker = MakeScratchDirectory(L"beside") + L"\\marker.txt";
+    ChildProcess child(StartupChildExe(), L"bind-beside \"" + marker + L"\"", MakeScratchDirectory(L"cwd"));
+    DWORD exitCode = 1;
+    ASSERT_TRUE(child.WaitForExit(kExitTimeoutMs, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(ReadFileText(marker), "bound beside the program\nexit hook\n");
+}
+
 TEST(ProgramDirectory, IsTheProgramsFolderAndBecomesTheCurrentFolder) {
     const std::wstring marker = MakeScratchDirectory(L"dir") + L"\\marker.txt";
     const std::wstring elsewhere = MakeScratchDirectory(L"elsewhere");

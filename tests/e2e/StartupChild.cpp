@@ -67,6 +67,12 @@ int main(int argc, char** argv) {
         AppendToMarker(works && first() != 0 ? "bound" : "not bound");
         EndProgram(0);
     }
+    if (mode == "bind-beside") {
+        static ExternalRoutine probe{L"tessellon_probe.dll", "ProbeAnswer"};
+        const int answer = BoundRoutine<int(WINAPI*)()>(probe)();
+        AppendToMarker(answer == 42 && probe.module ? "bound beside the program" : "not bound");
+        EndProgram(0);
+    }
     if (mode == "directory") {
         wchar_t current[MAX_PATH] = {};
         GetCurrentDirectoryW(MAX_PATH, current);
