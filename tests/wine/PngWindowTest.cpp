@@ -137,6 +137,29 @@ TEST(PngWindowPresentation, SurfaceHoldsPremultipliedAlpha) {
     EXPECT_EQ(surface.PixelAt(3, 0), 0u);  // transparent stays all zero, not white
 }
 
+TEST(PngWindowPresentation, CaretLineIsDrawnFiveRightOfTheCaretAndCentredInTheBox) {
+    TestWindow parent(200, 60, 0, 10, 10);  // frameless: client and window origins coincide
+    HWND edit = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 100, 20, 80, 20, parent.Handle(),
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(CreateCaret(edit, nullptr, 1, 12));
+    SetCaretPos(7, 3);
+    KitFocus().focusEdit = edit;
+    ImagePtr clear = MakeBitmap(200, 60, [](int, int) { return 0u; });
+    ScopedWindowDc dc(parent.Handle(), GetWindowDC(parent.Handle()));
+    PresentationSurface surface(dc.Get(), 200, 60);
+    surface.Draw(clear.get(), parent.Handle(), true);
+    KitFocus() = {};
+    DestroyCaret();
+
+    // Box top-left (100, 20), height 20: the line runs down x = 112 from y = 24 over 12 pixels.
+    for (int y = 25; y < 36; ++y) EXPECT_EQ(surface.PixelAt(112, y) >> 24, 0xFFu) << "y " << y;
+    EXPECT_EQ(surface.PixelAt(112, 30) & 0xFFFFFFu, 0u);  // black
+    EXPECT_EQ(surface.PixelAt(111, 30), 0u);
+    EXPECT_EQ(surface.PixelAt(112, 40), 0u);
+    EXPECT_EQ(surface.PixelAt(112, 15), 0u);
+}
+
 TEST(PngWindowBackImageFromBytes, OnlyTheCurrentDecodedFrameStaysAlive) {
     TestWindow window(495, 331);
     PngWindow png;
