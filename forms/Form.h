@@ -18,7 +18,6 @@ public:
     bool Create();
 
     HWND Handle() const { return window_; }
-    const FormDefinition& Definition() const { return definition_; }
 
     // Changes a timer's period; 0 stops it.
     void SetTimerPeriod(std::wstring_view timerName, UINT periodMs);

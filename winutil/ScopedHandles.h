@@ -41,29 +41,9 @@ struct MemoryDcTraits {
     static HDC None() { return nullptr; }
     static void Close(HDC h) { DeleteDC(h); }
 };
-struct KernelHandleTraits {
-    static HANDLE None() { return nullptr; }
-    static void Close(HANDLE h) { CloseHandle(h); }
-};
-struct FileHandleTraits {
-    static HANDLE None() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) { CloseHandle(h); }
-};
-struct GlobalMemoryTraits {
-    static HGLOBAL None() { return nullptr; }
-    static void Close(HGLOBAL h) { GlobalFree(h); }
-};
-struct ModuleTraits {
-    static HMODULE None() { return nullptr; }
-    static void Close(HMODULE h) { FreeLibrary(h); }
-};
 
 using ScopedGdiObject = ScopedHandle<HGDIOBJ, GdiObjectTraits>;
 using ScopedMemoryDc = ScopedHandle<HDC, MemoryDcTraits>;
-using ScopedKernelHandle = ScopedHandle<HANDLE, KernelHandleTraits>;
-using ScopedFile = ScopedHandle<HANDLE, FileHandleTraits>;
-using ScopedGlobalMemory = ScopedHandle<HGLOBAL, GlobalMemoryTraits>;
-using ScopedModule = ScopedHandle<HMODULE, ModuleTraits>;
 
 // A device context obtained with GetDC/GetWindowDC, given back with ReleaseDC.
 class ScopedWindowDc {
