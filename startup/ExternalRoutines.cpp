@@ -1,5 +1,6 @@
 #include "startup/ExternalRoutines.h"
 
+#include "pngkit/TextConversion.h"
 #include "startup/Program.h"
 
 #include <array>
@@ -31,10 +32,6 @@ bool TryLibrary(const wchar_t* path, const char* entry, ExternalRoutine& routine
     return false;
 }
 
-std::wstring Widen(const char* text) {
-    return std::wstring(text, text + std::char_traits<char>::length(text));  // entry names are ASCII
-}
-
 }  // namespace
 
 FARPROC BindExternalRoutine(ExternalRoutine& routine) {
@@ -51,7 +48,7 @@ FARPROC BindExternalRoutine(ExternalRoutine& routine) {
     }
     if (!bound) {
         const std::wstring library = routine.library.empty() ? L"(system libraries)" : std::wstring(routine.library);
-        RaiseRuntimeError(0, L"无法调用动态链接库 \"" + library + L"\" 中的命令 \"" + Widen(routine.entry) + L"\"。");
+        RaiseRuntimeError(0, L"无法调用动态链接库 \"" + library + L"\" 中的命令 \"" + kit::AnsiToWide(routine.entry) + L"\"。");
     }
     BoundRoutines().push_back(&routine);
     return routine.address;

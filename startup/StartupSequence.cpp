@@ -4,6 +4,7 @@
 #include "forms/FormRuntime.h"
 #include "pngkit/KitInit.h"
 #include "pngkit/PngWindow.h"
+#include "pngkit/TextConversion.h"
 #include "splash/SplashWindow.h"
 #include "startup/Program.h"
 
@@ -24,7 +25,7 @@ void ExitHook() {
 }
 
 void OnUnhandledError(const char* what) {
-    RaiseRuntimeError(0, L"未处理的异常：" + std::wstring(what, what + std::char_traits<char>::length(what)));
+    RaiseRuntimeError(0, L"未处理的异常：" + kit::AnsiToWide(what));
 }
 
 }  // namespace

@@ -19,6 +19,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG="${WINEDEBUG:--all}"
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 
+# A host path as Windows programs under Wine see it (the host's root is drive Z:).
+tessellon_wine_path() { realpath "$1" | sed 's|^|Z:|; s|/|\\|g'; }
+
 # Starts Xvfb on a display of our own unless it already runs.
 tessellon_start_xvfb() {
   local display="${TESSELLON_DISPLAY:-:77}"
