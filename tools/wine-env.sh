@@ -22,13 +22,20 @@ export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 # A host path as Windows programs under Wine see it (the host's root is drive Z:).
 tessellon_wine_path() { realpath "$1" | sed 's|^|Z:|; s|/|\\|g'; }
 
-# Starts Xvfb on a display of our own unless it already runs.
+# Starts Xvfb on a display of our own unless one answers there. A socket or lock file alone proves
+# nothing: a machine restored from a snapshot keeps them without the server behind them.
 tessellon_start_xvfb() {
   local display="${TESSELLON_DISPLAY:-:77}"
   local number="${display#:}"
-  if [ ! -e "/tmp/.X11-unix/X$number" ]; then
+  if ! xdpyinfo -display "$display" >/dev/null 2>&1; then
+    rm -f "/tmp/.X11-unix/X$number" "/tmp/.X$number-lock"
     Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
-    for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+    local up=""
+    for _ in $(seq 1 150); do
+      if xdpyinfo -display "$display" >/dev/null 2>&1; then up=1; break; fi
+      sleep 0.1
+    done
+    [ -n "$up" ] || { echo "Xvfb did not start on $display" >&2; return 1; }
   fi
   export DISPLAY="$display"
 }
