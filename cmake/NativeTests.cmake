@@ -9,7 +9,8 @@ target_compile_options(tessellon_rules PRIVATE ${TESSELLON_SANITIZERS})
 add_executable(native_tests
   tests/native/KitRulesTest.cpp
   tests/native/StartupRulesTest.cpp
-  tests/native/SplashSequenceTest.cpp)
+  tests/native/SplashSequenceTest.cpp
+  tests/native/TileCalculationTest.cpp)
 target_link_libraries(native_tests PRIVATE tessellon_rules GTest::gtest_main)
 target_compile_options(native_tests PRIVATE -Wall -Wextra -Wno-missing-field-initializers ${TESSELLON_SANITIZERS})
 target_link_options(native_tests PRIVATE ${TESSELLON_SANITIZERS})
