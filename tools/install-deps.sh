@@ -7,7 +7,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 
 packages=(wine wine32:i386 wine64 fonts-wine
           g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
-          cmake ninja-build g++ googletest libgtest-dev libpng-dev pkg-config
+          cmake ninja-build g++ googletest libgtest-dev libpng-dev libgif-dev pkg-config
           xvfb xauth x11-utils imagemagick fonts-wqy-microhei locales)
 for p in "${packages[@]}"; do have_pkg "$p" || need+=("$p"); done
 

@@ -1,11 +1,18 @@
-// Writes Tessellon's generated art: the splash animation frames and the program icon.
+// Writes Tessellon's generated assets: the splash animation frames, the program icon,
+// the picture buttons' pictures and their click sound.
 // Usage: assetgen <repository root>
+#include "button_art.hpp"
+#include "click_sound.hpp"
+#include "gif_check.hpp"
+#include "gif_writer.hpp"
 #include "ico_writer.hpp"
 #include "icon_art.hpp"
 #include "perlin_noise.hpp"
 #include "png_writer.hpp"
 #include "splash_frame.hpp"
 #include "splash_timeline.hpp"
+#include "wav_check.hpp"
+#include "wav_writer.hpp"
 
 #include <algorithm>
 #include <atomic>
@@ -15,6 +22,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -66,6 +74,38 @@ void writeIcon(const fs::path& directory)
     writeIco((directory / "tessellon.ico").string(), images);
 }
 
+// Magenta: no picture uses it, and the buttons key out the top-left pixel's colour.
+constexpr PaletteColour kTransparentKey{255, 0, 255};
+constexpr int kButtonPictureSize = 32;
+
+void writeButtonPictures(const fs::path& directory)
+{
+    fs::create_directories(directory);
+    const std::pair<const char*, PixelMap> pictures[] = {
+        {"help.gif", helpButtonArt()},
+        {"contact.gif", contactButtonArt()},
+        {"clear.gif", clearButtonArt()},
+        {"calculate.gif", calculateButtonArt()},
+    };
+    for (const auto& [fileName, art] : pictures) {
+        const IndexedPicture picture = indexPixelMap(art, kTransparentKey);
+        if (picture.width != kButtonPictureSize || picture.height != kButtonPictureSize)
+            throw std::runtime_error(std::string(fileName) + " is not drawn 32 x 32");
+        const std::string path = (directory / fileName).string();
+        writeGif(path, picture);
+        checkButtonGif(path, picture);
+    }
+}
+
+void writeClickSound(const fs::path& directory)
+{
+    fs::create_directories(directory);
+    const std::string path = (directory / "click.wav").string();
+    writeWav(path, synthesiseClickSound());
+    // 1,287 frames of 16-bit stereo: 5,148 bytes of samples behind the 44-byte header.
+    checkCanonicalWav(path, {kClickChannels, kClickSampleRate, 16, 5148});
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -78,6 +118,8 @@ int main(int argc, char** argv)
         const fs::path root = argv[1];
         writeSplashFrames(root / "assets" / "frames");
         writeIcon(root / "assets" / "icon");
+        writeButtonPictures(root / "assets" / "buttons");
+        writeClickSound(root / "assets" / "sounds");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "assetgen: %s\n", e.what());
         return 1;
