@@ -25,4 +25,16 @@ std::span<const std::byte> SplashFrame(int number) {
     return ResourceBytes(TESSELLON_FRAME_RESOURCE_BASE + number);
 }
 
+std::span<const std::byte> ButtonPictureBytes(ButtonPicture picture) {
+    switch (picture) {
+        case ButtonPicture::Help: return ResourceBytes(TESSELLON_PICTURE_HELP);
+        case ButtonPicture::Contact: return ResourceBytes(TESSELLON_PICTURE_CONTACT);
+        case ButtonPicture::Clear: return ResourceBytes(TESSELLON_PICTURE_CLEAR);
+        case ButtonPicture::Calculate: return ResourceBytes(TESSELLON_PICTURE_CALCULATE);
+    }
+    return {};
+}
+
+int ClickSoundResource() { return TESSELLON_CLICK_SOUND; }
+
 }  // namespace tessellon::assets

@@ -4,7 +4,7 @@ option(TESSELLON_BUILD_TESTS "Build the Windows test programs and benchmark" OFF
 set(TESSELLON_DIST_DIR "" CACHE PATH "Where Tessellon.exe goes (default: the build folder)")
 
 set(TESSELLON_WARNINGS -Wall -Wextra -Wno-cast-function-type)
-set(TESSELLON_SYSTEM_LIBS gdiplus ole32 uuid comctl32 winmm gdi32 user32 kernel32)
+set(TESSELLON_SYSTEM_LIBS gdiplus ole32 uuid comctl32 winmm msimg32 gdi32 user32 kernel32)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
@@ -23,11 +23,20 @@ target_compile_options(tessellon_kit PRIVATE ${TESSELLON_WARNINGS})
 add_library(tessellon_app STATIC
   forms/Form.cpp
   forms/FormRuntime.cpp
+  forms/controls/CustomControlWindow.cpp
+  forms/controls/GroupBox.cpp
+  forms/controls/GradientLabel.cpp
+  forms/controls/EditBox.cpp
+  forms/controls/PictureButton.cpp
+  forms/controls/StatusBar.cpp
+  forms/controls/ControlFactory.cpp
   startup/Program.cpp
   startup/ExternalRoutines.cpp
   startup/StartupSequence.cpp
   splash/SplashWindow.cpp
   calculator/CalculatorWindow.cpp
+  calculator/CalculatorCommands.cpp
+  calculator/GbkText.cpp
   assets/Assets.cpp)
 target_link_libraries(tessellon_app PUBLIC tessellon_kit)
 target_compile_options(tessellon_app PRIVATE ${TESSELLON_WARNINGS})
@@ -35,7 +44,7 @@ target_compile_options(tessellon_app PRIVATE ${TESSELLON_WARNINGS})
 # Resource scripts name their files relative to these folders.
 set(TESSELLON_RC_INCLUDES ${CMAKE_SOURCE_DIR}/assets ${CMAKE_SOURCE_DIR}/startup)
 
-add_executable(Tessellon WIN32 startup/main.cpp startup/Tessellon.rc assets/frames.rc)
+add_executable(Tessellon WIN32 startup/main.cpp startup/Tessellon.rc assets/frames.rc assets/controls.rc)
 target_link_libraries(Tessellon PRIVATE tessellon_app)
 target_include_directories(Tessellon PRIVATE ${TESSELLON_RC_INCLUDES})
 target_link_options(Tessellon PRIVATE -municode $<$<CONFIG:Release>:-s>)

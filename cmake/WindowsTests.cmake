@@ -12,7 +12,8 @@ add_executable(kit_tests
   tests/wine/KitTestSupport.cpp
   tests/wine/HoldersTest.cpp
   tests/wine/PngWindowTest.cpp
-  assets/frames.rc)
+  assets/frames.rc
+  assets/controls.rc)
 target_link_libraries(kit_tests PRIVATE tessellon_app gtest)
 target_include_directories(kit_tests PRIVATE ${TESSELLON_RC_INCLUDES})
 
@@ -24,7 +25,8 @@ add_dependencies(startup_child tessellon_probe)
 target_link_libraries(startup_child PRIVATE tessellon_app)
 target_link_options(startup_child PRIVATE -mwindows)
 
-add_executable(program_tests tests/e2e/ProgramTest.cpp tests/e2e/ProcessDriver.cpp)
+add_executable(program_tests tests/e2e/ProgramTest.cpp tests/e2e/CalculatorTest.cpp tests/e2e/ProcessDriver.cpp
+  tests/e2e/UserInput.cpp)
 target_link_libraries(program_tests PRIVATE gtest_main ${TESSELLON_SYSTEM_LIBS})
 target_include_directories(program_tests PRIVATE ${CMAKE_SOURCE_DIR})
 # Where the program under test was built, as the host sees it (Wine shows the host's root as Z:).
@@ -32,7 +34,7 @@ target_compile_definitions(program_tests PRIVATE TESSELLON_EXE_HOST_PATH="$<TARG
 add_dependencies(program_tests Tessellon startup_child)
 
 # The splash's frame cost and memory, measured.
-add_executable(splash_bench benchmarks/SplashBench.cpp assets/frames.rc)
+add_executable(splash_bench benchmarks/SplashBench.cpp assets/frames.rc assets/controls.rc)
 target_link_libraries(splash_bench PRIVATE tessellon_app psapi)
 target_include_directories(splash_bench PRIVATE ${TESSELLON_RC_INCLUDES})
 

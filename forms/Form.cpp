@@ -2,6 +2,10 @@
 
 #include "forms/FormGeometry.h"
 #include "forms/FormRuntime.h"
+#include "forms/WindowText.h"
+#include "forms/controls/ControlFactory.h"
+
+#include <commctrl.h>
 
 #include <set>
 
@@ -60,11 +64,100 @@ bool Form::Create() {
                     StyleFor(definition_.frame), left, top, definition_.outerWidth, definition_.outerHeight,
                     nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) return false;
+    if (!CreateControls()) {
+        DestroyWindow(window_);
+        return false;
+    }
     for (std::size_t i = 0; i < definition_.timers.size(); ++i) {
         const TimerDefinition& timer = definition_.timers[i];
         if (timer.periodMs > 0) SetTimer(window_, kFirstTimerId + i, timer.periodMs, nullptr);
     }
     return true;
+}
+
+bool Form::CreateControls() {
+    if (definition_.controls.empty()) return true;
+    const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+    // The system's default user-interface font, as dialogs use it.
+    HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (const ControlDefinition& definition : definition_.controls) {
+        const std::wstring& container = ContainerOf(definition);
+        HWND parent = container.empty() ? window_ : ControlHandle(container);
+        if (!parent) return false;
+        auto control = CreateControl(definition, *this, parent);
+        if (!control) return false;
+        SendMessageW(control->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        controls_.push_back(std::move(control));
+    }
+    return true;
+}
+
+HWND Form::ControlHandle(std::wstring_view name) const {
+    for (const auto& control : controls_)
+        if (control->Name() == name) return control->Handle();
+    return nullptr;
+}
+
+std::wstring Form::ControlText(std::wstring_view name) const {
+    HWND control = ControlHandle(name);
+    return control ? WindowTextOf(control) : std::wstring();
+}
+
+void Form::SetControlText(std::wstring_view name, const std::wstring& text) {
+    if (HWND control = ControlHandle(name)) SetWindowTextW(control, text.c_str());
+}
+
+Control* Form::FindControl(HWND child) const {
+    if (!child) return nullptr;
+    for (const auto& control : controls_)
+        if (control->Handle() == child) return control.get();
+    return nullptr;
+}
+
+// Notifications a control sends its parent come back to the control object; group boxes pass
+// those of the controls they hold up to the window.
+std::optional<LRESULT> Form::RouteChildNotification(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (Control* control = FindControl(reinterpret_cast<HWND>(lParam))) {
+                control->OnCommand(HIWORD(wParam));
+                return 0;
+            }
+            return std::nullopt;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (Control* control = FindControl(item.hwndItem); control && control->OnDrawItem(item)) return TRUE;
+            return std::nullopt;
+        }
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            if (Control* control = FindControl(reinterpret_cast<HWND>(lParam)))
+                if (auto brush = control->OnControlColour(reinterpret_cast<HDC>(wParam)))
+                    return reinterpret_cast<LRESULT>(*brush);
+            return std::nullopt;
+        default: return std::nullopt;
+    }
+}
+
+// The focus leaves with the window and comes back to the same control, as in a dialog.
+void Form::OnActivate(WPARAM state) {
+    if (!HasControls()) return;
+    if (LOWORD(state) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(window_, focus)) focusBeforeDeactivation_ = focus;
+        return;
+    }
+    if (focusBeforeDeactivation_ && IsWindow(focusBeforeDeactivation_) && IsWindowEnabled(focusBeforeDeactivation_))
+        SetFocus(focusBeforeDeactivation_);
+    else
+        FocusFirstStop();
+}
+
+void Form::FocusFirstStop() {
+    if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) SetFocus(first);
 }
 
 void Form::SetTimerPeriod(std::wstring_view timerName, UINT periodMs) {
@@ -80,6 +173,8 @@ void Form::SetTimerPeriod(std::wstring_view timerName, UINT periodMs) {
 void Form::Show() {
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
+    HWND focus = GetFocus();
+    if (HasControls() && !(focus && IsChild(window_, focus))) FocusFirstStop();
 }
 
 void Form::Hide() { ShowWindow(window_, SW_HIDE); }
@@ -105,9 +200,14 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (auto routed = RouteChildNotification(message, wParam, lParam)) return *routed;
     switch (message) {
         case WM_CLOSE: OnClose(); return 0;
         case WM_TIMER: OnTimer(wParam); return 0;
+        case WM_ACTIVATE:
+            if (!HasControls()) return DefWindowProcW(window_, message, wParam, lParam);
+            OnActivate(wParam);
+            return 0;
         default: return DefWindowProcW(window_, message, wParam, lParam);
     }
 }

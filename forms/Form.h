@@ -2,9 +2,14 @@
 // One live window built from a FormDefinition. The object is found from the window handle once, at
 // WM_NCCREATE; the window procedure is a thin switch calling named handlers, and no exception
 // leaves it.
+#include "forms/Control.h"
 #include "forms/FormDefinition.h"
+#include "winutil/ScopedHandles.h"
 
+#include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessellon::forms {
 
@@ -24,17 +29,30 @@ public:
     void Show();
     void Hide();
 
+    // The window's controls, by the names their definitions give them.
+    bool HasControls() const { return !controls_.empty(); }
+    HWND ControlHandle(std::wstring_view name) const;
+    std::wstring ControlText(std::wstring_view name) const;
+    void SetControlText(std::wstring_view name, const std::wstring& text);
+
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnClose();
     void OnTimer(UINT_PTR timerId);
     void OnNcDestroy();
+    bool CreateControls();
+    Control* FindControl(HWND child) const;
+    std::optional<LRESULT> RouteChildNotification(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnActivate(WPARAM state);
+    void FocusFirstStop();
 
     static constexpr UINT_PTR kFirstTimerId = 1000;  // clear of ids other code puts on the window
 
     const FormDefinition& definition_;
     HWND window_ = nullptr;
+    std::vector<std::unique_ptr<Control>> controls_;
+    HWND focusBeforeDeactivation_ = nullptr;
 };
 
 }  // namespace tessellon::forms

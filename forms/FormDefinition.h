@@ -1,6 +1,8 @@
 #pragma once
 // A window described as data: its frame, size, look and timers, with its events as plain callback
 // fields. The runtime builds the real window from it.
+#include "forms/ControlDefinition.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -34,6 +36,8 @@ struct FormDefinition {
     int backgroundSystemColour = COLOR_BTNFACE;
     COLORREF backgroundColour = RGB(255, 255, 255);
     std::vector<TimerDefinition> timers;
+    // Created in this order, containers before what they hold.
+    std::vector<ControlDefinition> controls;
 
     // Raised once the window exists, before it is first shown.
     std::function<void(Form&)> onCreated;

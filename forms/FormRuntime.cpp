@@ -24,8 +24,16 @@ bool HandleEscape(const MSG& message) {
     return true;
 }
 
+// Tab and the other dialog keys move between a window's controls.
+bool HandleDialogKeys(MSG& message) {
+    HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    Form* form = root ? FindForm(root) : nullptr;
+    return form && form->HasControls() && IsDialogMessageW(root, &message);
+}
+
 void Dispatch(MSG& message) {
     if (HandleEscape(message)) return;
+    if (HandleDialogKeys(message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

@@ -1,5 +1,6 @@
 // The whole program driven from outside under Wine: the real exe, its real windows, its exit codes.
 #include "tests/e2e/ProcessDriver.h"
+#include "tests/e2e/TessellonLocation.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,6 @@ namespace {
 constexpr DWORD kWindowTimeoutMs = 20000;
 constexpr DWORD kExitTimeoutMs = 15000;
 constexpr DWORD kFatalExitCode = 0xFFFFFFFFu;
-
-std::wstring TessellonExe() {
-    wchar_t fromEnvironment[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"TESSELLON_EXE", fromEnvironment, MAX_PATH)) return fromEnvironment;
-    std::wstring path = L"Z:";
-    for (const char* c = TESSELLON_EXE_HOST_PATH; *c; ++c) path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    return path;
-}
 
 std::wstring StartupChildExe() { return TestProgramDirectory() + L"\\startup_child.exe"; }
 

@@ -80,5 +80,6 @@ int main(int argc, char** argv) {
         AppendToMarker(Narrow(current));
         EndProgram(0);
     }
+    if (mode == "code-page") return static_cast<int>(GetACP());  // which locale the child runs under
     return 3;  // unknown mode
 }

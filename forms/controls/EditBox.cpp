@@ -1,0 +1,118 @@
+#include "forms/controls/EditBox.h"
+
+#include "forms/FormRuntime.h"
+#include "forms/WindowText.h"
+
+#include <commctrl.h>
+
+namespace tessellon::forms {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+DWORD StyleFor(const EditBoxDefinition& definition) {
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    if (definition.enabled) style |= WS_TABSTOP;
+    else style |= WS_DISABLED;
+    if (definition.border) style |= WS_BORDER;
+    style |= definition.alignment == TextAlignment::Centre ? ES_CENTER : ES_LEFT;
+    // Without ES_AUTOHSCROLL a multi-line box wraps words at its right edge.
+    style |= definition.multiLine ? ES_MULTILINE : ES_AUTOHSCROLL;
+    return style;
+}
+
+}  // namespace
+
+EditBox::EditBox(const EditBoxDefinition& definition, HWND parent, int id)
+    : Control(definition.place.name, nullptr),
+      textColour_(definition.textColour),
+      background_(definition.backgroundSystemColour >= 0 ? GetSysColor(definition.backgroundSystemColour)
+                                                         : definition.background),
+      acceptsCharacter_(definition.acceptsCharacter),
+      tidyOnFocusLoss_(definition.tidyOnFocusLoss),
+      multiLine_(definition.multiLine) {
+    if (definition.backgroundSystemColour >= 0) {
+        backgroundBrush_ = GetSysColorBrush(definition.backgroundSystemColour);
+    } else {
+        ownBrush_.Reset(CreateSolidBrush(definition.background));
+        backgroundBrush_ = static_cast<HBRUSH>(ownBrush_.Get());
+    }
+    const ControlPlacement& p = definition.place;
+    SetHandle(CreateWindowExW(0, L"EDIT", definition.text.c_str(), StyleFor(definition), p.x, p.y, p.width,
+                              p.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              GetModuleHandleW(nullptr), nullptr));
+    if (Handle() && (acceptsCharacter_ || tidyOnFocusLoss_ || multiLine_))
+        SetWindowSubclass(Handle(), &EditBox::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+EditBox::~EditBox() {
+    if (Handle() && IsWindow(Handle())) RemoveWindowSubclass(Handle(), &EditBox::SubclassProc, kSubclassId);
+}
+
+std::optional<HBRUSH> EditBox::OnControlColour(HDC dc) {
+    SetTextColor(dc, textColour_);
+    SetBkColor(dc, background_);
+    return backgroundBrush_;
+}
+
+// A multi-line box shows a line that only partly fits, clipped at its bottom edge, rather than
+// leaving it out: the box is laid out for as many whole lines as start inside it.
+void EditBox::FitFormattingRectToLines() {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    ScopedWindowDc dc(Handle(), GetDC(Handle()));
+    if (!dc) return;
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    ScopedSelectObject selected(dc.Get(), font ? font : GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.Get(), &metrics);
+    const int lineHeight = metrics.tmHeight;
+    if (lineHeight <= 0) return;
+    const int height = client.bottom - client.top;
+    const int lines = (height + lineHeight - 1) / lineHeight;
+    RECT format = client;
+    format.bottom = format.top + lines * lineHeight;
+    SendMessageW(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&format));
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void EditBox::TidyText() {
+    const std::wstring current = WindowTextOf(Handle());
+    const std::wstring tidied = tidyOnFocusLoss_(current);
+    if (tidied == current) return;
+    DWORD selectionStart = 0;
+    SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart), 0);
+    SetWindowTextW(Handle(), tidied.c_str());
+    SendMessageW(Handle(), EM_SETSEL, selectionStart, selectionStart);
+}
+
+LRESULT CALLBACK EditBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR self) {
+    auto* box = reinterpret_cast<EditBox*>(self);
+    return detail::RunGuarded([&]() -> LRESULT {
+        switch (message) {
+            case WM_CHAR:
+                if (box->acceptsCharacter_ && !box->acceptsCharacter_(static_cast<unsigned>(wParam))) return 0;
+                break;
+            case WM_SETFONT:
+            case WM_SIZE: {
+                const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+                if (box->multiLine_) box->FitFormattingRectToLines();
+                return result;
+            }
+            case WM_KILLFOCUS: {
+                const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+                if (box->tidyOnFocusLoss_) box->TidyText();
+                return result;
+            }
+            case WM_NCDESTROY:
+                RemoveWindowSubclass(window, &EditBox::SubclassProc, kSubclassId);
+                box->SetHandle(nullptr);
+                break;
+            default: break;
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    });
+}
+
+}  // namespace tessellon::forms

@@ -1,0 +1,32 @@
+#pragma once
+// A standard edit box with its own colours and, when its definition asks, a filter on typed
+// characters and a tidy-up of its text when it loses the focus.
+#include "forms/ControlDefinition.h"
+#include "forms/Control.h"
+#include "winutil/ScopedHandles.h"
+
+namespace tessellon::forms {
+
+class EditBox final : public Control {
+public:
+    EditBox(const EditBoxDefinition& definition, HWND parent, int id);
+    ~EditBox() override;
+
+    std::optional<HBRUSH> OnControlColour(HDC dc) override;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
+    void TidyText();
+    void FitFormattingRectToLines();
+
+    Colour textColour_;
+    Colour background_;
+    HBRUSH backgroundBrush_ = nullptr;  // a system colour brush, or ownBrush_
+    ScopedGdiObject ownBrush_;
+    std::function<bool(unsigned)> acceptsCharacter_;
+    std::function<std::wstring(const std::wstring&)> tidyOnFocusLoss_;
+    bool multiLine_;
+};
+
+}  // namespace tessellon::forms
