@@ -43,6 +43,15 @@ target_compile_options(tessellon_app PRIVATE ${TESSELLON_WARNINGS})
 
 # Resource scripts name their files relative to these folders.
 set(TESSELLON_RC_INCLUDES ${CMAKE_SOURCE_DIR}/assets ${CMAKE_SOURCE_DIR}/startup)
+# The resource compiler's inputs are not seen by the dependency scanner: name them, so a
+# regenerated asset rebuilds what embeds it.
+file(GLOB TESSELLON_FRAME_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/frames/*.png)
+file(GLOB TESSELLON_CONTROL_ASSET_FILES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/assets/buttons/*.gif ${CMAKE_SOURCE_DIR}/assets/sounds/*.wav)
+set_source_files_properties(assets/frames.rc PROPERTIES OBJECT_DEPENDS "${TESSELLON_FRAME_FILES}")
+set_source_files_properties(assets/controls.rc PROPERTIES OBJECT_DEPENDS "${TESSELLON_CONTROL_ASSET_FILES}")
+set_source_files_properties(startup/Tessellon.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/assets/icon/tessellon.ico;${CMAKE_SOURCE_DIR}/startup/Tessellon.manifest")
 
 add_executable(Tessellon WIN32 startup/main.cpp startup/Tessellon.rc assets/frames.rc assets/controls.rc)
 target_link_libraries(Tessellon PRIVATE tessellon_app)

@@ -45,7 +45,7 @@ foreach(t kit_tests startup_child program_tests splash_bench)
 endforeach()
 
 # Drives the program through its main path for ./run's screenshots on a virtual display.
-add_executable(tour_driver tools/tour/TourDriver.cpp tests/e2e/ProcessDriver.cpp)
+add_executable(tour_driver tools/tour/TourDriver.cpp tests/e2e/ProcessDriver.cpp tests/e2e/UserInput.cpp)
 target_include_directories(tour_driver PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(tour_driver PRIVATE -municode)
 set_target_properties(tour_driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_TEST_OUTPUT})

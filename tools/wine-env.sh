@@ -17,7 +17,8 @@ export WINESERVER=/usr/lib/wine/wineserver
 export WINEPREFIX="${TESSELLON_WINEPREFIX:-$tessellon_root/build/wineprefix-$TESSELLON_ARCH}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG="${WINEDEBUG:--all}"
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+# The Chinese locale unless a run asks for another (the Western-locale test does).
+export LANG="${TESSELLON_LANG:-zh_CN.UTF-8}" LC_ALL="${TESSELLON_LANG:-zh_CN.UTF-8}"
 
 # A host path as Windows programs under Wine see it (the host's root is drive Z:).
 tessellon_wine_path() { realpath "$1" | sed 's|^|Z:|; s|/|\\|g'; }
@@ -52,6 +53,11 @@ tessellon_prepare_wine() {
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
     # This Wine build does not find its own fonts (Tahoma, Marlett for the caption buttons...)
     # where they are installed; the prefix's Fonts folder is always searched.
+    # No sound device on this machine: no audio driver either, so sounds are skipped quietly
+    # instead of each start probing ALSA and printing its complaints.
+    if [ ! -e /dev/snd ]; then
+      "$WINE" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d "" /f >/dev/null 2>&1 </dev/null
+    fi
     cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     touch "$WINEPREFIX/.tessellon-ready"
   fi

@@ -30,7 +30,8 @@ EditBox::EditBox(const EditBoxDefinition& definition, HWND parent, int id)
                                                          : definition.background),
       acceptsCharacter_(definition.acceptsCharacter),
       tidyOnFocusLoss_(definition.tidyOnFocusLoss),
-      multiLine_(definition.multiLine) {
+      multiLine_(definition.multiLine),
+      border_(definition.border) {
     if (definition.backgroundSystemColour >= 0) {
         backgroundBrush_ = GetSysColorBrush(definition.backgroundSystemColour);
     } else {
@@ -41,7 +42,7 @@ EditBox::EditBox(const EditBoxDefinition& definition, HWND parent, int id)
     SetHandle(CreateWindowExW(0, L"EDIT", definition.text.c_str(), StyleFor(definition), p.x, p.y, p.width,
                               p.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr));
-    if (Handle() && (acceptsCharacter_ || tidyOnFocusLoss_ || multiLine_))
+    if (Handle())
         SetWindowSubclass(Handle(), &EditBox::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -76,6 +77,32 @@ void EditBox::FitFormattingRectToLines() {
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+// The system greys a disabled box's text whatever colour its parent asks for; a display-only box
+// here keeps its own colour, so it is painted like the box would paint it, in that colour.
+void EditBox::PaintDisabled() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    FillRect(dc, &client, backgroundBrush_);
+    // The box draws its thin border itself, inside its client area.
+    if (border_) FrameRect(dc, &client, GetSysColorBrush(COLOR_WINDOWFRAME));
+    RECT format{};
+    SendMessageW(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    ScopedSelectObject selected(dc, font ? font : GetStockObject(SYSTEM_FONT));
+    SetTextColor(dc, textColour_);
+    SetBkMode(dc, TRANSPARENT);
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    // A partly visible last line is shown clipped, as the box itself shows it.
+    UINT flags = DT_NOPREFIX;
+    flags |= (style & ES_CENTER) ? DT_CENTER : (style & ES_RIGHT) ? DT_RIGHT : DT_LEFT;
+    flags |= multiLine_ ? DT_WORDBREAK : DT_SINGLELINE;
+    const std::wstring text = WindowTextOf(Handle());
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &format, flags);
+    EndPaint(Handle(), &paint);
+}
+
 void EditBox::TidyText() {
     const std::wstring current = WindowTextOf(Handle());
     const std::wstring tidied = tidyOnFocusLoss_(current);
@@ -93,6 +120,13 @@ LRESULT CALLBACK EditBox::SubclassProc(HWND window, UINT message, WPARAM wParam,
         switch (message) {
             case WM_CHAR:
                 if (box->acceptsCharacter_ && !box->acceptsCharacter_(static_cast<unsigned>(wParam))) return 0;
+                break;
+            case WM_PAINT:
+                if (IsWindowEnabled(window)) break;
+                box->PaintDisabled();
+                return 0;
+            case WM_ERASEBKGND:
+                if (!IsWindowEnabled(window)) return 1;  // the paint fills the box
                 break;
             case WM_SETFONT:
             case WM_SIZE: {

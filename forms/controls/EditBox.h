@@ -19,6 +19,7 @@ private:
                                          DWORD_PTR self);
     void TidyText();
     void FitFormattingRectToLines();
+    void PaintDisabled();
 
     Colour textColour_;
     Colour background_;
@@ -27,6 +28,7 @@ private:
     std::function<bool(unsigned)> acceptsCharacter_;
     std::function<std::wstring(const std::wstring&)> tidyOnFocusLoss_;
     bool multiLine_;
+    bool border_;
 };
 
 }  // namespace tessellon::forms

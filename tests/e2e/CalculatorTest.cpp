@@ -95,6 +95,10 @@ struct WindowRow {
     const wchar_t* summary;
 };
 
+void PrintTo(const WindowRow& row, std::ostream* os) {
+    *os << testing::PrintToString(std::wstring(row.width)) << " x " << testing::PrintToString(std::wstring(row.height));
+}
+
 class CalculatorRows : public Calculator, public ::testing::WithParamInterface<WindowRow> {};
 
 TEST_P(CalculatorRows, GoGoShowsTheTileAlignedSizeAndTheSummary) {
@@ -129,6 +133,10 @@ struct RejectedInput {
     const wchar_t* width;
     const wchar_t* height;
 };
+
+void PrintTo(const RejectedInput& input, std::ostream* os) {
+    *os << testing::PrintToString(std::wstring(input.width)) << " x " << testing::PrintToString(std::wstring(input.height));
+}
 
 class CalculatorRejects : public Calculator, public ::testing::WithParamInterface<RejectedInput> {};
 
@@ -211,6 +219,8 @@ struct FocusLossCase {
     const wchar_t* shown;
 };
 
+void PrintTo(const FocusLossCase& c, std::ostream* os) { *os << testing::PrintToString(std::wstring(c.typed)); }
+
 class CalculatorFocusLoss : public Calculator, public ::testing::WithParamInterface<FocusLossCase> {};
 
 TEST_P(CalculatorFocusLoss, TidiesTheBoxToAPlainInteger) {
@@ -243,6 +253,119 @@ TEST_F(Calculator, TabVisitsTheInputBoxesAndThePictureButtonsOnly) {
         PressKey(VK_TAB);
         EXPECT_TRUE(WaitUntil([&] { return FocusInThreadOf(window_) == Box(next); })) << "expected control " << next;
     }
+}
+
+}  // namespace
+}  // namespace tessellon::e2e
+
+namespace tessellon::e2e {
+namespace {
+
+// How many pixels of exactly this colour the window shows on the screen right now.
+int CountScreenPixels(HWND window, COLORREF colour) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    int count = 0;
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    for (int i = 0; bits && i < width * height; ++i)
+        if ((pixels[i] & 0xFFFFFF) == wanted) ++count;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
+TEST_F(Calculator, HoverTurnsAButtonsTextBlackUntilThePointerLeavesEveryTime) {
+    constexpr COLORREF kHelpGreen = RGB(0, 128, 0);
+    HWND help = Box(kHelpButtonId);
+    Click(kSourceWidthId);  // focus away from the buttons, the pointer off them
+    ASSERT_TRUE(WaitUntil([&] { return CountScreenPixels(help, kHelpGreen) > 5; })) << "idle text is not green";
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE(round);
+        MovePointerTo(CentreOf(help));
+        EXPECT_TRUE(WaitUntil([&] { return CountScreenPixels(help, kHelpGreen) == 0; })) << "hover did not show";
+        MovePointerTo(CentreOf(Box(kSourceWidthId)));
+        EXPECT_TRUE(WaitUntil([&] { return CountScreenPixels(help, kHelpGreen) > 5; })) << "leaving did not show";
+    }
+}
+
+// Esc in an input box and Alt+F4 both reach the window's close, which ends the program with 0.
+class CalculatorCloseKeys : public ::testing::TestWithParam<bool> {};
+
+TEST_P(CalculatorCloseKeys, EndTheProgramNormally) {
+    ChildProcess program(TessellonExe());
+    HWND window = WaitForProcessWindow(program.Id(), L"TessellonCalculator", true, kWindowTimeoutMs);
+    ASSERT_NE(window, nullptr);
+    HWND width = FindDescendant(window, kSourceWidthId);
+    ClickOn(width);
+    ASSERT_TRUE(WaitUntil([&] { return FocusInThreadOf(window) == width; }));
+    const bool escape = GetParam();
+    if (escape) {
+        PressKey(VK_ESCAPE);
+    } else {
+        INPUT keys[4]{};
+        for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = VK_MENU;
+        keys[1].ki.wVk = VK_F4;
+        keys[2].ki = {VK_F4, 0, KEYEVENTF_KEYUP, 0, 0};
+        keys[3].ki = {VK_MENU, 0, KEYEVENTF_KEYUP, 0, 0};
+        SendInput(4, keys, sizeof(INPUT));
+    }
+    DWORD exitCode = 1234;
+    ASSERT_TRUE(program.WaitForExit(15000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, CalculatorCloseKeys, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Escape" : "AltF4"; });
+
+// Under a Western locale the system's code page is not GBK; the window's texts and the
+// calculation's summary must come through all the same. The test runner starts this test under
+// such a locale, and its children inherit it.
+TEST(CalculatorUnderAWesternLocale, ShowsAndComputesItsChineseTextsIntact) {
+    {
+        ChildProcess probe(TestProgramDirectory() + L"\\startup_child.exe", L"code-page none");
+        DWORD codePage = 0;
+        ASSERT_TRUE(probe.WaitForExit(15000, codePage));
+        ASSERT_NE(codePage, 936u) << "the child still runs under the Chinese code page";
+    }
+    ChildProcess program(TessellonExe());
+    HWND window = WaitForProcessWindow(program.Id(), L"TessellonCalculator", true, kWindowTimeoutMs);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(TextOf(window), L"Tessellon V1.0 [特效版]");
+    const std::pair<int, const wchar_t*> texts[] = {
+        {kSourceGroupId, L"原始图像"}, {kWidthCaptionId, L"原始图像宽度"}, {kAdjustedGroupId, L"调整图像"},
+        {kCommandGroupId, L"操作区域"}, {kHelpButtonId, L"？帮助"}, {kTipGroupId, L"友情提示"},
+        {kTipBoxId, L"\r\n请输入原始图片宽度和高度！"}};
+    for (const auto& [id, text] : texts) EXPECT_EQ(TextOf(FindDescendant(window, id)), text) << id;
+
+    HWND width = FindDescendant(window, kSourceWidthId), height = FindDescendant(window, kSourceHeightId);
+    for (auto [box, text] : {std::pair{width, L"1000"}, std::pair{height, L"700"}}) {
+        ClickOn(box);
+        ASSERT_TRUE(WaitUntil([&] { return FocusInThreadOf(window) == box; }));
+        TypeText(text);
+        ASSERT_TRUE(WaitUntil([&] { return TextOf(box) == text; }));
+    }
+    ClickOn(FindDescendant(window, kCalculateButtonId));
+    EXPECT_TRUE(WaitUntil([&] {
+        return TextOf(FindDescendant(window, kTipBoxId)) == L"原图：1000x700 修改：1008x704\r\n 封边：21x22 地砖：48x32";
+    })) << testing::PrintToString(TextOf(FindDescendant(window, kTipBoxId)));
+    EXPECT_EQ(TextOf(FindDescendant(window, kTipGroupId)), L"计算结果");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    DWORD exitCode = 1;
+    EXPECT_TRUE(program.WaitForExit(15000, exitCode));
 }
 
 }  // namespace

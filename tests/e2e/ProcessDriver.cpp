@@ -22,33 +22,8 @@ std::wstring MakeScratchDirectory(const wchar_t* name) {
     return folder;
 }
 
-namespace {
-
-// This process's environment block with the given entries replacing or joining its own.
-std::vector<wchar_t> EnvironmentWith(const std::vector<std::wstring>& changes) {
-    std::vector<std::wstring> entries;
-    if (wchar_t* block = GetEnvironmentStringsW()) {
-        for (const wchar_t* entry = block; *entry; entry += wcslen(entry) + 1) entries.emplace_back(entry);
-        FreeEnvironmentStringsW(block);
-    }
-    for (const std::wstring& change : changes) {
-        const std::wstring name = change.substr(0, change.find(L'=') + 1);
-        std::erase_if(entries, [&](const std::wstring& e) { return _wcsnicmp(e.c_str(), name.c_str(), name.size()) == 0; });
-        entries.push_back(change);
-    }
-    std::vector<wchar_t> block;
-    for (const std::wstring& entry : entries) {
-        block.insert(block.end(), entry.begin(), entry.end());
-        block.push_back(L'\0');
-    }
-    block.push_back(L'\0');
-    return block;
-}
-
-}  // namespace
-
 ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& arguments,
-                           const std::wstring& workingDirectory, const std::vector<std::wstring>& environment) {
+                           const std::wstring& workingDirectory) {
     std::wstring commandLine = L"\"" + program + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
@@ -56,10 +31,7 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& argu
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    std::vector<wchar_t> block;
-    if (!environment.empty()) block = EnvironmentWith(environment);
-    if (!CreateProcessW(program.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                        block.empty() ? nullptr : block.data(),
+    if (!CreateProcessW(program.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &info))
         return;
     CloseHandle(info.hThread);

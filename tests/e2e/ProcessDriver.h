@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace tessellon::e2e {
 
@@ -15,16 +14,14 @@ std::wstring MakeScratchDirectory(const wchar_t* name);
 
 class ChildProcess {
 public:
-    // environment: "NAME=value" entries set in the child's copy of this process's environment.
     ChildProcess(const std::wstring& program, const std::wstring& arguments = L"",
-                 const std::wstring& workingDirectory = L"", const std::vector<std::wstring>& environment = {});
+                 const std::wstring& workingDirectory = L"");
     ~ChildProcess();  // a child still running is terminated
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool Started() const { return process_ != nullptr; }
     DWORD Id() const { return id_; }
-    HANDLE Handle() const { return process_; }
     // True once the process has ended within the time; exitCode then holds its code.
     bool WaitForExit(DWORD timeoutMs, DWORD& exitCode);
 

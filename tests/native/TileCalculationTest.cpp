@@ -105,6 +105,8 @@ struct NumberCase {
     double value;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 class TextToNumberCases : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(TextToNumberCases, ReadsTheLeadingNumber) {

@@ -1,7 +1,9 @@
 // Walks Tessellon through its main path on a virtual display and asks the host to take a
 // screenshot at each stage: it writes STAGE.request into the output folder and waits for the
 // host's STAGE.done.
+#include "calculator/CalculatorControls.h"
 #include "tests/e2e/ProcessDriver.h"
+#include "tests/e2e/UserInput.h"
 
 #include <cstdio>
 #include <string>
@@ -46,6 +48,29 @@ int wmain(int argc, wchar_t** argv) {
     if (!calculator) return 5;
     Sleep(300);
     Snapshot(L"3-calculator");
+
+    using namespace tessellon::calculator;
+    for (auto [id, text] : {std::pair{kSourceWidthId, L"1000"}, std::pair{kSourceHeightId, L"700"}}) {
+        HWND box = FindDescendant(calculator, id);
+        ClickOn(box);
+        WaitUntil([&] { return FocusInThreadOf(calculator) == box; });
+        TypeText(text);
+        WaitUntil([&] { return TextOf(box) == text; });
+    }
+    HWND go = FindDescendant(calculator, kCalculateButtonId);
+    ClickOn(go);
+    WaitUntil([&] { return TextOf(FindDescendant(calculator, kTipBoxId)).starts_with(L"\u539f\u56fe"); });  // 原图
+    Sleep(200);
+    Snapshot(L"4-calculated");
+
+    ClickOn(FindDescendant(calculator, kSourceHeightId));  // the pointer off the button, the focus away
+    ClickOn(FindDescendant(calculator, kClearButtonId));
+    if (HWND box = WaitForProcessWindow(program.Id(), L"#32770", true, 5000)) {
+        Sleep(200);
+        Snapshot(L"5-cleared");
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        WaitUntilHidden(box, 5000);
+    }
 
     PostMessageW(calculator, WM_CLOSE, 0, 0);
     DWORD exitCode = 0;
