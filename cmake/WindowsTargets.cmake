@@ -14,7 +14,11 @@ add_library(tessellon_kit STATIC
   pngkit/TextConversion.cpp
   pngkit/KitInit.cpp
   pngkit/ImageLoading.cpp
+  pngkit/ImageDrawing.cpp
+  pngkit/ChildPainting.cpp
+  pngkit/ChildProcedures.cpp
   pngkit/Composition.cpp
+  pngkit/LoadDialog.cpp
   pngkit/PngWindow.cpp)
 target_link_libraries(tessellon_kit PUBLIC tessellon_rules ${TESSELLON_SYSTEM_LIBS})
 target_compile_options(tessellon_kit PRIVATE ${TESSELLON_WARNINGS})
