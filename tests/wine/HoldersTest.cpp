@@ -13,21 +13,10 @@ namespace tessellon::kit {
 namespace {
 
 using testing::EncodePng;
+using testing::InstalledFace;
 using testing::MakeBitmap;
 using testing::ReadPixels;
 using testing::TestWindow;
-
-// A face GDI+ knows on this system (Windows and Wine ship different ones).
-const wchar_t* InstalledFace() {
-    static const wchar_t* face = [] {
-        for (const wchar_t* candidate : {L"Tahoma", L"Arial", L"DejaVu Sans", L"WenQuanYi Micro Hei"}) {
-            FontFamilyHolder family;
-            if (family.CreateFromName(candidate) == Gdiplus::Ok) return candidate;
-        }
-        return L"";
-    }();
-    return face;
-}
 
 TEST(AnsiToWide, ConvertsWithTheTerminatorAvailable) {
     EXPECT_TRUE(AnsiToWide("").empty());
