@@ -47,6 +47,15 @@ if(TESSELLON_DIST_DIR)
   set_target_properties(Tessellon PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_DIST_DIR})
 endif()
 
+# A kit window to look at and try: a picture, a button and an edit box as kit children.
+add_executable(KitDemo WIN32 kitdemo/KitDemo.cpp kitdemo/DemoPictures.cpp)
+target_link_libraries(KitDemo PRIVATE tessellon_kit)
+target_compile_options(KitDemo PRIVATE ${TESSELLON_WARNINGS})
+target_link_options(KitDemo PRIVATE -municode $<$<CONFIG:Release>:-s>)
+if(TESSELLON_DIST_DIR)
+  set_target_properties(KitDemo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_DIST_DIR})
+endif()
+
 if(TESSELLON_BUILD_TESTS)
   include(cmake/WindowsTests.cmake)
 endif()
