@@ -26,6 +26,18 @@ TEST(AnsiToWide, ConvertsWithTheTerminatorAvailable) {
     EXPECT_EQ((abc.size() + 1) * sizeof(wchar_t), 8u);  // three characters plus the 16-bit NUL
 }
 
+TEST(GetWindowTextAnsi, GivesTheWindowsTextInTheSystemCodePage) {
+    TestWindow window(10, 10);
+    EXPECT_EQ(GetWindowTextAnsi(window.Handle()), "");
+    SetWindowTextW(window.Handle(), L"Tiles 48x32");
+    EXPECT_EQ(GetWindowTextAnsi(window.Handle()), "Tiles 48x32");
+    if (GetACP() != 936) GTEST_SKIP() << "the Chinese round trip needs the Chinese code page";
+    SetWindowTextW(window.Handle(), L"\u5730\u7816 ok");  // two Chinese characters, two bytes each here
+    const std::string ansi = GetWindowTextAnsi(window.Handle());
+    EXPECT_EQ(ansi.size(), 7u);
+    EXPECT_EQ(AnsiToWide(ansi), L"\u5730\u7816 ok");
+}
+
 struct FontCase {
     LONG height;
     LONG weight;
