@@ -8,6 +8,7 @@ target_compile_options(tessellon_rules PRIVATE ${TESSELLON_SANITIZERS})
 
 add_executable(native_tests
   tests/native/KitRulesTest.cpp
+  tests/native/ChildRulesTest.cpp
   tests/native/StartupRulesTest.cpp
   tests/native/SplashSequenceTest.cpp
   tests/native/TileCalculationTest.cpp)

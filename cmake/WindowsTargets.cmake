@@ -14,7 +14,11 @@ add_library(tessellon_kit STATIC
   pngkit/TextConversion.cpp
   pngkit/KitInit.cpp
   pngkit/ImageLoading.cpp
+  pngkit/ImageDrawing.cpp
+  pngkit/ChildPainting.cpp
+  pngkit/ChildProcedures.cpp
   pngkit/Composition.cpp
+  pngkit/LoadDialog.cpp
   pngkit/PngWindow.cpp)
 target_link_libraries(tessellon_kit PUBLIC tessellon_rules ${TESSELLON_SYSTEM_LIBS})
 target_compile_options(tessellon_kit PRIVATE ${TESSELLON_WARNINGS})
@@ -59,6 +63,15 @@ target_include_directories(Tessellon PRIVATE ${TESSELLON_RC_INCLUDES})
 target_link_options(Tessellon PRIVATE -municode $<$<CONFIG:Release>:-s>)
 if(TESSELLON_DIST_DIR)
   set_target_properties(Tessellon PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_DIST_DIR})
+endif()
+
+# A kit window to look at and try: a picture, a button and an edit box as kit children.
+add_executable(KitDemo WIN32 kitdemo/KitDemo.cpp kitdemo/DemoPictures.cpp)
+target_link_libraries(KitDemo PRIVATE tessellon_kit)
+target_compile_options(KitDemo PRIVATE ${TESSELLON_WARNINGS})
+target_link_options(KitDemo PRIVATE -municode $<$<CONFIG:Release>:-s>)
+if(TESSELLON_DIST_DIR)
+  set_target_properties(KitDemo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_DIST_DIR})
 endif()
 
 if(TESSELLON_BUILD_TESTS)

@@ -12,6 +12,8 @@ add_executable(kit_tests
   tests/wine/KitTestSupport.cpp
   tests/wine/HoldersTest.cpp
   tests/wine/PngWindowTest.cpp
+  tests/wine/ChildControlsTest.cpp
+  tests/wine/LoadDialogTest.cpp
   assets/frames.rc
   assets/controls.rc)
 target_link_libraries(kit_tests PRIVATE tessellon_app gtest)

@@ -1,8 +1,11 @@
 #include "pngkit/Composition.h"
 
+#include "pngkit/ChildPainting.h"
 #include "pngkit/FocusState.h"
+#include "pngkit/ImageDrawing.h"
 #include "pngkit/KitRules.h"
 #include "pngkit/PropertyNames.h"
+#include "pngkit/WindowProperties.h"
 
 namespace tessellon::kit {
 namespace {
@@ -16,19 +19,6 @@ WindowSize OuterSize(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-// Draws the image over (0, 0, width, height). Mirrored edge sampling keeps a stretched picture's
-// border as opaque as its inside: plain sampling blends the outermost pixels with transparency.
-void DrawStretched(GpGraphics* graphics, GpImage* image, Gdiplus::REAL width, Gdiplus::REAL height) {
-    Gdiplus::REAL imageWidth = 0, imageHeight = 0;
-    GdipGetImageDimension(image, &imageWidth, &imageHeight);
-    Gdiplus::GpImageAttributes* attributes = nullptr;
-    GdipCreateImageAttributes(&attributes);
-    if (attributes) GdipSetImageAttributesWrapMode(attributes, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
-    GdipDrawImageRectRect(graphics, image, 0, 0, width, height, 0, 0, imageWidth, imageHeight, Gdiplus::UnitPixel,
-                          attributes, nullptr, nullptr);
-    if (attributes) GdipDisposeImageAttributes(attributes);
 }
 
 ImagePtr BuildComposition(HWND window) {
@@ -49,7 +39,12 @@ ImagePtr BuildComposition(HWND window) {
         // The back image always covers the whole window, whatever its own size.
         Gdiplus::REAL width = 0, height = 0;
         GdipGetImageDimension(bitmap, &width, &height);
-        DrawStretched(graphics.get(), back, width, height);
+        DrawImageScaled(graphics.get(), back, 0, 0, width, height);
+    }
+
+    // Only direct children, in the system's child order; each paints over what came before it.
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IntProperty(child, property::kType) != 0) PaintChild(window, child, graphics.get());
     }
     return picture;  // graphics is deleted here, before the picture is used
 }

@@ -11,8 +11,8 @@ namespace tessellon::kit {
 inline constexpr UINT_PTR kCaretTimerId = 64;
 inline constexpr UINT kCaretTimerPeriodMs = 500;
 
-// Composes the window's picture (back image stretched over the whole window rectangle) and
-// presents it. When the window holds the focused kit edit box, the picture is kept as the caret
+// Composes the window's picture (back image stretched over the whole window rectangle, then the
+// look of each marked child) and presents it. When the window holds the focused kit edit box, the picture is kept as the caret
 // blink's base image.
 void ComposeWindow(HWND window);
 

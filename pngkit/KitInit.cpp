@@ -1,6 +1,7 @@
 #include "pngkit/KitInit.h"
 
 #include "pngkit/GdiplusFlat.h"
+#include "pngkit/LoadDialog.h"
 
 #include <memory>
 
@@ -28,6 +29,7 @@ void InitKit() {
     auto buffer = std::make_unique<GUID>();  // value-initialised: all zero if parsing fails
     CLSIDFromString(kFrameDimensionTimeText, buffer.get());
     frameDimensionTimeBuffer = std::move(buffer);
+    RegisterLoadDialogClass();
 }
 
 const GUID* FrameDimensionTime() { return frameDimensionTimeBuffer.get(); }

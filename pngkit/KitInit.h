@@ -3,8 +3,9 @@
 
 namespace tessellon::kit {
 
-// Starts GDI+ (never shut down: it stays up until the process ends) and parses the time frame
-// dimension the kit selects animation frames in. Runs once, before any window is loaded.
+// Starts GDI+ (never shut down: it stays up until the process ends), parses the time frame
+// dimension the kit selects animation frames in and registers the loading-dialog window class.
+// Runs once, before any window is loaded.
 void InitKit();
 void StartGdiplus();
 

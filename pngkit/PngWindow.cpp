@@ -1,5 +1,6 @@
 #include "pngkit/PngWindow.h"
 
+#include "pngkit/ChildProcedures.h"
 #include "pngkit/Composition.h"
 #include "pngkit/ImageLoading.h"
 #include "pngkit/KitRules.h"
@@ -46,6 +47,8 @@ bool PngWindow::SetBackImageFromBytes(std::span<const std::byte> bytes) {
     SetPropW(window_, property::kDecodedBackImage, loaded.release());
     return true;
 }
+
+void PngWindow::RehookChildren() { kit::RehookChildren(window_); }
 
 void PngWindow::MoveResize(std::optional<int> x, std::optional<int> y, std::optional<int> width,
                            std::optional<int> height, bool noActivate) {

@@ -27,6 +27,10 @@ public:
     // disposed, with its memory, once the new one is on screen. False when nothing decodes.
     bool SetBackImageFromBytes(std::span<const std::byte> bytes);
 
+    // Reinstates procedures a child left in "PngControl_WndProc", hooks the marked buttons and edit
+    // boxes that are not hooked yet (never twice) and recomposes.
+    void RehookChildren();
+
     void MoveResize(std::optional<int> x, std::optional<int> y, std::optional<int> width,
                     std::optional<int> height, bool noActivate = false);
 

@@ -13,21 +13,10 @@ namespace tessellon::kit {
 namespace {
 
 using testing::EncodePng;
+using testing::InstalledFace;
 using testing::MakeBitmap;
 using testing::ReadPixels;
 using testing::TestWindow;
-
-// A face GDI+ knows on this system (Windows and Wine ship different ones).
-const wchar_t* InstalledFace() {
-    static const wchar_t* face = [] {
-        for (const wchar_t* candidate : {L"Tahoma", L"Arial", L"DejaVu Sans", L"WenQuanYi Micro Hei"}) {
-            FontFamilyHolder family;
-            if (family.CreateFromName(candidate) == Gdiplus::Ok) return candidate;
-        }
-        return L"";
-    }();
-    return face;
-}
 
 TEST(AnsiToWide, ConvertsWithTheTerminatorAvailable) {
     EXPECT_TRUE(AnsiToWide("").empty());
@@ -35,6 +24,18 @@ TEST(AnsiToWide, ConvertsWithTheTerminatorAvailable) {
     const std::wstring abc = AnsiToWide("abc");
     EXPECT_EQ(abc, L"abc");
     EXPECT_EQ((abc.size() + 1) * sizeof(wchar_t), 8u);  // three characters plus the 16-bit NUL
+}
+
+TEST(GetWindowTextAnsi, GivesTheWindowsTextInTheSystemCodePage) {
+    TestWindow window(10, 10);
+    EXPECT_EQ(GetWindowTextAnsi(window.Handle()), "");
+    SetWindowTextW(window.Handle(), L"Tiles 48x32");
+    EXPECT_EQ(GetWindowTextAnsi(window.Handle()), "Tiles 48x32");
+    if (GetACP() != 936) GTEST_SKIP() << "the Chinese round trip needs the Chinese code page";
+    SetWindowTextW(window.Handle(), L"\u5730\u7816 ok");  // two Chinese characters, two bytes each here
+    const std::string ansi = GetWindowTextAnsi(window.Handle());
+    EXPECT_EQ(ansi.size(), 7u);
+    EXPECT_EQ(AnsiToWide(ansi), L"\u5730\u7816 ok");
 }
 
 struct FontCase {

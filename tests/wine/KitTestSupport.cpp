@@ -1,5 +1,6 @@
 #include "tests/wine/KitTestSupport.h"
 
+#include "pngkit/GdiplusHolders.h"
 #include "winutil/ScopedHandles.h"
 
 #include <cstring>
@@ -22,6 +23,17 @@ TestWindow::TestWindow(int width, int height, DWORD exStyle, int left, int top) 
 
 TestWindow::~TestWindow() {
     if (IsWindow(window_)) DestroyWindow(window_);
+}
+
+const wchar_t* InstalledFace() {
+    static const wchar_t* face = [] {
+        for (const wchar_t* candidate : {L"Tahoma", L"Arial", L"DejaVu Sans", L"WenQuanYi Micro Hei"}) {
+            FontFamilyHolder family;
+            if (family.CreateFromName(candidate) == Gdiplus::Ok) return candidate;
+        }
+        return L"";
+    }();
+    return face;
 }
 
 std::vector<std::uint32_t> ReadPixels(GpImage* image, int& width, int& height) {

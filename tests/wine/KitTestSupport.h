@@ -32,6 +32,9 @@ ImagePtr MakeBitmap(int width, int height, Fill fill) {
     return ImagePtr(bitmap);
 }
 
+// A font face GDI+ knows on this system (Windows and Wine ship different ones).
+const wchar_t* InstalledFace();
+
 // Every pixel of an image as 0xAARRGGBB, row by row.
 std::vector<std::uint32_t> ReadPixels(GpImage* image, int& width, int& height);
 
