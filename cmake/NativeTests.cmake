@@ -11,7 +11,8 @@ add_executable(native_tests
   tests/native/ChildRulesTest.cpp
   tests/native/StartupRulesTest.cpp
   tests/native/SplashSequenceTest.cpp
-  tests/native/TileCalculationTest.cpp)
+  tests/native/TileCalculationTest.cpp
+  tests/native/ControlLooksTest.cpp)
 target_link_libraries(native_tests PRIVATE tessellon_rules GTest::gtest_main)
 target_compile_options(native_tests PRIVATE -Wall -Wextra -Wno-missing-field-initializers ${TESSELLON_SANITIZERS})
 target_link_options(native_tests PRIVATE ${TESSELLON_SANITIZERS})

@@ -14,6 +14,7 @@ add_executable(kit_tests
   tests/wine/PngWindowTest.cpp
   tests/wine/ChildControlsTest.cpp
   tests/wine/LoadDialogTest.cpp
+  tests/wine/FormControlsTest.cpp
   assets/frames.rc
   assets/controls.rc)
 target_link_libraries(kit_tests PRIVATE tessellon_app gtest)

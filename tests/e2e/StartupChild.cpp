@@ -60,10 +60,12 @@ int main(int argc, char** argv) {
     }
     if (mode == "bind-system") {
         static ExternalRoutine tickCount{L"", "GetTickCount"};
-        const auto first = BoundRoutine<DWORD(WINAPI*)()>(tickCount);
-        const auto again = BoundRoutine<DWORD(WINAPI*)()>(tickCount);
-        const bool works = first == again && first == reinterpret_cast<decltype(first)>(
-                                                           reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetTickCount")));
+        using TickCount = DWORD(WINAPI*)();
+        const TickCount first = BoundRoutine<TickCount>(tickCount);
+        const TickCount again = BoundRoutine<TickCount>(tickCount);
+        const auto direct = reinterpret_cast<TickCount>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetTickCount")));
+        const bool works = first == again && first == direct;
         AppendToMarker(works && first() != 0 ? "bound" : "not bound");
         EndProgram(0);
     }

@@ -1,0 +1,224 @@
+// The framework's drawn controls, in process: a picture button's looks in each state, an edit
+// box's character filter and focus-loss tidy-up, and notifications passed up through a group box.
+#include "assets/Assets.h"
+#include "forms/Form.h"
+#include "forms/FormRuntime.h"
+#include "winutil/ScopedHandles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace tessellon::forms {
+namespace {
+
+constexpr Colour kGreen = MakeColour(0, 128, 0);
+constexpr Colour kRed = MakeColour(255, 0, 0);
+constexpr int kButtonWidth = 80, kButtonHeight = 32;
+
+// A picture of a window's client area as it paints itself into a given DC, pixel (x, y) as a GDI
+// colour.
+class Snapshot {
+public:
+    Snapshot(HWND window, int width, int height) : width_(width), height_(height), pixels_(width * height) {
+        ScopedMemoryDc dc(CreateCompatibleDC(nullptr));
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+        void* bits = nullptr;
+        ScopedGdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        ScopedSelectObject selected(dc.Get(), bitmap.Get());
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+        GdiFlush();
+        const auto* source = static_cast<const std::uint32_t*>(bits);
+        for (int i = 0; source && i < width * height; ++i) {
+            const std::uint32_t p = source[i];  // 0x00RRGGBB
+            pixels_[i] = MakeColour((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+        }
+    }
+    Colour At(int x, int y) const { return pixels_[y * width_ + x]; }
+    int Count(Colour colour) const {
+        int count = 0;
+        for (Colour p : pixels_) count += p == colour;
+        return count;
+    }
+    // Text is smoothed, so few of its pixels have exactly the text's colour: these count pixels
+    // by what they look like.
+    int CountGreenish() const {
+        return CountWhere([](int r, int g, int b) { return g > r + 40 && g > b + 40; });
+    }
+    int CountOrange() const {
+        return CountWhere([](int r, int g, int b) { return r > g + 40 && g > b + 20; });
+    }
+    int CountNear(Colour colour) const {
+        const int cr = colour & 0xFF, cg = (colour >> 8) & 0xFF, cb = (colour >> 16) & 0xFF;
+        return CountWhere([&](int r, int g, int b) {
+            return std::abs(r - cr) < 24 && std::abs(g - cg) < 24 && std::abs(b - cb) < 24;
+        });
+    }
+    int CountDark() const {
+        return CountWhere([](int r, int g, int b) { return r < 90 && g < 90 && b < 90; });
+    }
+
+private:
+    template <typename Predicate>
+    int CountWhere(Predicate looksLike) const {
+        int count = 0;
+        for (Colour p : pixels_) count += looksLike(p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF);
+        return count;
+    }
+
+    int width_, height_;
+    std::vector<Colour> pixels_;
+};
+
+class FormControls : public ::testing::Test {
+protected:
+    void SetUp() override {
+        definition_.className = L"TessellonControlsTest";
+        definition_.title = L"controls";
+        definition_.outerWidth = 300;
+        definition_.outerHeight = 200;
+        definition_.backgroundSystemColour = -1;
+
+        PictureButtonDefinition button;
+        button.place = {L"button", 201, L"", 10, 10, kButtonWidth, kButtonHeight};
+        button.text = L"帮助";
+        button.textColour = kGreen;
+        button.picture = assets::ButtonPictureBytes(assets::ButtonPicture::Help);
+        button.onClick = [this](Form&) { ++clicks_; };
+
+        EditBoxDefinition edit;
+        edit.place = {L"edit", 202, L"", 10, 60, 100, 24};
+        edit.acceptsCharacter = [](unsigned code) { return code < 32 || (code >= '0' && code <= '9') || code == '-'; };
+        edit.tidyOnFocusLoss = [](const std::wstring& text) { return text.substr(0, text.find(L'-', 1)); };
+
+        GroupBoxDefinition group{{L"group", 203, L"", 120, 40, 160, 100}, L"组", kRed};
+        PictureButtonDefinition inner = button;
+        inner.place = {L"inner", 204, L"group", 10, 20, kButtonWidth, kButtonHeight};
+        inner.onClick = [this](Form&) { ++innerClicks_; };
+
+        definition_.controls = {button, edit, group, inner};
+        form_ = LoadForm(definition_);
+        ASSERT_NE(form_, nullptr);
+        button_ = form_->ControlHandle(L"button");
+        edit_ = form_->ControlHandle(L"edit");
+        ASSERT_NE(button_, nullptr);
+        ASSERT_NE(edit_, nullptr);
+    }
+    void TearDown() override {
+        if (form_) DestroyWindow(form_->Handle());
+    }
+
+    Snapshot Button() const { return Snapshot(button_, kButtonWidth, kButtonHeight); }
+
+    FormDefinition definition_;
+    Form* form_ = nullptr;
+    HWND button_ = nullptr;
+    HWND edit_ = nullptr;
+    int clicks_ = 0;
+    int innerClicks_ = 0;
+};
+
+TEST_F(FormControls, PictureButtonShowsItsOwnColourWhenIdleAndBlackWhenHovered) {
+    SetFocus(edit_);
+    const Snapshot idle = Button();
+    EXPECT_GT(idle.CountGreenish(), 10) << "idle text in the button's own colour";
+    EXPECT_EQ(idle.At(kButtonWidth - 8, 4), kWhite) << "on white";
+    EXPECT_EQ(idle.Count(MakeColour(255, 0, 255)), 0) << "the picture's key colour is never drawn";
+
+    SendMessageW(button_, WM_MOUSEMOVE, 0, MAKELPARAM(40, 16));
+    const Snapshot hovered = Button();
+    EXPECT_EQ(hovered.CountGreenish(), 0);
+    EXPECT_GT(hovered.CountDark(), idle.CountDark() + 10) << "hovered text is black";
+    EXPECT_EQ(hovered.At(kButtonWidth - 8, 4), kWhite);
+
+    SendMessageW(button_, WM_MOUSELEAVE, 0, 0);
+    EXPECT_GT(Button().CountGreenish(), 10) << "leaving brings the own colour back";
+}
+
+TEST_F(FormControls, PictureButtonDoesNotTakeHoverWhileTheLeftButtonIsHeld) {
+    SetFocus(edit_);
+    SendMessageW(button_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 16));
+    EXPECT_GT(Button().CountGreenish(), 10);
+}
+
+TEST_F(FormControls, FocusedButtonIsBlackOnLightGreyInsideABlackFrame) {
+    SetFocus(button_);
+    const Snapshot focused = Button();
+    EXPECT_EQ(focused.At(0, 0), kBlack);
+    EXPECT_EQ(focused.At(kButtonWidth - 1, kButtonHeight - 1), kBlack);
+    EXPECT_EQ(focused.At(kButtonWidth - 8, 5), kFocusGrey);
+    EXPECT_EQ(focused.CountGreenish(), 0);
+}
+
+TEST_F(FormControls, PressedButtonShiftsPictureAndTextByOnePixelInAShadowFrame) {
+    SetFocus(edit_);
+    SendMessageW(button_, WM_MOUSEMOVE, 0, MAKELPARAM(40, 16));  // a press comes with the pointer over it
+    const Snapshot up = Button();
+    SendMessageW(button_, BM_SETSTATE, TRUE, 0);
+    const Snapshot down = Button();
+    SendMessageW(button_, BM_SETSTATE, FALSE, 0);
+
+    EXPECT_EQ(down.At(0, 0), GetSysColor(COLOR_BTNSHADOW));
+    int compared = 0;
+    for (int y = 4; y < 28; ++y)
+        for (int x = 4; x < kButtonWidth - 4; ++x) {
+            EXPECT_EQ(down.At(x + 1, y + 1), up.At(x, y)) << x << "," << y;
+            ++compared;
+        }
+    EXPECT_GT(compared, 0);
+}
+
+TEST_F(FormControls, DisabledButtonIsGreyAndEmbossed) {
+    EnableWindow(button_, FALSE);
+    const Snapshot disabled = Button();
+    EXPECT_EQ(disabled.CountGreenish(), 0) << "no text in its own colour";
+    EXPECT_EQ(disabled.CountOrange(), 0) << "the picture is greyed";
+    EXPECT_GT(disabled.CountNear(GetSysColor(COLOR_GRAYTEXT)), 10) << "grey text";
+    EnableWindow(button_, TRUE);
+    EXPECT_GT(Button().CountOrange(), 10) << "enabled again, the picture has its colours";
+}
+
+TEST_F(FormControls, ClicksReachTheirHandlersAlsoFromInsideAGroupBox) {
+    SendMessageW(button_, BM_CLICK, 0, 0);
+    SendMessageW(form_->ControlHandle(L"inner"), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks_, 1);
+    EXPECT_EQ(innerClicks_, 1);
+}
+
+TEST_F(FormControls, EditBoxRefusesFilteredCharactersAndLetsControlCharactersPass) {
+    SetFocus(edit_);
+    for (wchar_t c : std::wstring(L"1a. 2中")) SendMessageW(edit_, WM_CHAR, c, 1);
+    EXPECT_EQ(form_->ControlText(L"edit"), L"12");
+    SendMessageW(edit_, WM_CHAR, VK_BACK, 1);
+    EXPECT_EQ(form_->ControlText(L"edit"), L"1");
+}
+
+TEST_F(FormControls, FocusLossTidiesTheTextAndPutsTheCaretWhereTheSelectionStarted) {
+    form_->SetControlText(L"edit", L"12-3");
+    SetFocus(edit_);
+    SendMessageW(edit_, EM_SETSEL, 1, 3);
+    SetFocus(button_);
+    EXPECT_EQ(form_->ControlText(L"edit"), L"12");
+    DWORD start = 99, end = 99;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 1u);
+    EXPECT_EQ(end, 1u);
+}
+
+TEST_F(FormControls, FocusLossLeavesATidyTextAndItsSelectionAlone) {
+    form_->SetControlText(L"edit", L"123");
+    SetFocus(edit_);
+    SendMessageW(edit_, EM_SETSEL, 0, 2);
+    SetFocus(button_);
+    DWORD start = 99, end = 99;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(form_->ControlText(L"edit"), L"123");
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 2u);
+}
+
+}  // namespace
+}  // namespace tessellon::forms
