@@ -85,7 +85,9 @@ PictureButton::~PictureButton() {
 }
 
 void PictureButton::OnCommand(WORD code) {
-    if (code != BN_CLICKED) return;
+    // An owner-drawn button reports the second press of a quick pair as a double click; for the
+    // user it is simply a second click.
+    if (code != BN_CLICKED && code != BN_DOUBLECLICKED) return;
     PlayClickSound();
     if (onClick_) onClick_(form_);
 }

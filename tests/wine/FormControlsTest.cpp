@@ -188,6 +188,16 @@ TEST_F(FormControls, ClicksReachTheirHandlersAlsoFromInsideAGroupBox) {
     EXPECT_EQ(innerClicks_, 1);
 }
 
+TEST_F(FormControls, AQuickSecondPressIsASecondClick) {
+    // What the system delivers for two quick presses: the second arrives as a double click.
+    const LPARAM at = MAKELPARAM(40, 16);
+    for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        SendMessageW(button_, press, MK_LBUTTON, at);
+        SendMessageW(button_, WM_LBUTTONUP, 0, at);
+    }
+    EXPECT_EQ(clicks_, 2);
+}
+
 TEST_F(FormControls, EditBoxRefusesFilteredCharactersAndLetsControlCharactersPass) {
     SetFocus(edit_);
     for (wchar_t c : std::wstring(L"1a. 2中")) SendMessageW(edit_, WM_CHAR, c, 1);
