@@ -1,5 +1,6 @@
 #include "kitdemo/DemoPictures.h"
 
+#include "pngkit/Canvas.h"
 #include "pngkit/GdiplusHolders.h"
 
 #include <string>
@@ -19,32 +20,16 @@ constexpr std::uint32_t Argb(std::uint32_t alpha, std::uint32_t red, std::uint32
     return alpha << 24 | red << 16 | green << 8 | blue;
 }
 
-// A transparent ARGB picture with a smoothing graphics on it.
-class Canvas {
-public:
-    Canvas(int width, int height) {
-        GpBitmap* bitmap = nullptr;
-        GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap);
-        picture_.reset(bitmap);
-        GpGraphics* graphics = nullptr;
-        if (bitmap) GdipGetImageGraphicsContext(bitmap, &graphics);
-        graphics_.reset(graphics);
-        if (graphics) {
-            GdipSetSmoothingMode(graphics, Gdiplus::SmoothingModeAntiAlias);
-            // Grey-scale smoothing: coloured ClearType fringes look wrong over transparency.
-            GdipSetTextRenderingHint(graphics, Gdiplus::TextRenderingHintAntiAliasGridFit);
-        }
+// A transparent ARGB picture with a graphics that smooths shapes and text.
+Canvas SmoothCanvas(int width, int height) {
+    Canvas canvas = MakeCanvas(width, height);
+    if (GpGraphics* graphics = canvas.graphics.get()) {
+        GdipSetSmoothingMode(graphics, Gdiplus::SmoothingModeAntiAlias);
+        // Grey-scale smoothing: coloured ClearType fringes look wrong over transparency.
+        GdipSetTextRenderingHint(graphics, Gdiplus::TextRenderingHintAntiAliasGridFit);
     }
-    GpGraphics* Graphics() const { return graphics_.get(); }
-    ImagePtr Take() {
-        graphics_.reset();  // all drawing done before the picture is used
-        return std::move(picture_);
-    }
-
-private:
-    ImagePtr picture_;
-    GraphicsPtr graphics_;
-};
+    return canvas;
+}
 
 PathPtr RoundedRect(REAL x, REAL y, REAL width, REAL height, REAL radius) {
     Gdiplus::GpPath* path = nullptr;
@@ -104,8 +89,8 @@ const wchar_t* DemoFontFace() {
 }
 
 ImagePtr MakePanelPicture(std::wstring_view placementName) {
-    Canvas canvas(kPanelWidth, kPanelHeight);
-    GpGraphics* g = canvas.Graphics();
+    Canvas canvas = SmoothCanvas(kPanelWidth, kPanelHeight);
+    GpGraphics* g = canvas.graphics.get();
     if (!g) return canvas.Take();
     // A soft shadow ring, then the panel itself.
     for (int ring = 0; ring < 4; ++ring) {
@@ -138,8 +123,8 @@ ImagePtr MakePanelPicture(std::wstring_view placementName) {
 ImagePtr MakeTilePicture() {
     constexpr int kTileWidth = 48, kTileHeight = 32;
     constexpr int kWidth = kTileWidth * 4, kHeight = kTileHeight * 5;
-    Canvas canvas(kWidth, kHeight);
-    GpGraphics* g = canvas.Graphics();
+    Canvas canvas = SmoothCanvas(kWidth, kHeight);
+    GpGraphics* g = canvas.graphics.get();
     if (!g) return canvas.Take();
     const std::uint32_t fills[] = {Argb(255, 0xC9, 0xA8, 0x6A), Argb(255, 0x7E, 0xA8, 0x5A), Argb(255, 0xB5, 0x8E, 0x55)};
     for (int row = 0; row <= kHeight / (kTileHeight / 2) + 1; ++row) {
@@ -177,8 +162,8 @@ ImagePtr MakeButtonPicture(ButtonLook look, int width, int height, std::wstring_
         }
         return Style{Argb(255, 0x4A, 0x8B, 0xE5), Argb(255, 0x2B, 0x5F, 0xAA), Argb(255, 0x8F, 0xB8, 0xF0), Argb(255, 0xFF, 0xFF, 0xFF), 0};
     }();
-    Canvas canvas(width, height);
-    GpGraphics* g = canvas.Graphics();
+    Canvas canvas = SmoothCanvas(width, height);
+    GpGraphics* g = canvas.graphics.get();
     if (!g) return canvas.Take();
     PathPtr body = RoundedRect(0.5f, 0.5f, width - 2.0f, height - 2.0f, 8);
     FillVertical(g, body.get(), 0, static_cast<REAL>(height), style.top, style.bottom);

@@ -1,5 +1,7 @@
 #include "pngkit/Composition.h"
 
+#include "pngkit/Canvas.h"
+
 #include "pngkit/ChildPainting.h"
 #include "pngkit/FocusState.h"
 #include "pngkit/ImageDrawing.h"
@@ -25,28 +27,20 @@ ImagePtr BuildComposition(HWND window) {
     const WindowSize size = OuterSize(window);
     if (size.width <= 0 || size.height <= 0) return nullptr;
 
-    GpBitmap* bitmap = nullptr;
-    if (GdipCreateBitmapFromScan0(size.width, size.height, 0, PixelFormat32bppARGB, nullptr, &bitmap) != Gdiplus::Ok)
-        return nullptr;
-    ImagePtr picture(bitmap);
-
-    GpGraphics* rawGraphics = nullptr;
-    GdipGetImageGraphicsContext(bitmap, &rawGraphics);
-    GraphicsPtr graphics(rawGraphics);
-    if (!graphics) return picture;
+    Canvas canvas = MakeCanvas(size.width, size.height);
+    if (!canvas) return canvas.Take();
 
     if (auto* back = static_cast<GpImage*>(GetPropW(window, property::kBackImage))) {
         // The back image always covers the whole window, whatever its own size.
-        Gdiplus::REAL width = 0, height = 0;
-        GdipGetImageDimension(bitmap, &width, &height);
-        DrawImageScaled(graphics.get(), back, 0, 0, width, height);
+        DrawImageScaled(canvas.graphics.get(), back, 0, 0, static_cast<Gdiplus::REAL>(size.width),
+                        static_cast<Gdiplus::REAL>(size.height));
     }
 
     // Only direct children, in the system's child order; each paints over what came before it.
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IntProperty(child, property::kType) != 0) PaintChild(window, child, graphics.get());
+        if (IntProperty(child, property::kType) != 0) PaintChild(window, child, canvas.graphics.get());
     }
-    return picture;  // graphics is deleted here, before the picture is used
+    return canvas.Take();
 }
 
 }  // namespace
@@ -97,19 +91,14 @@ void PresentationSurface::Draw(GpImage* image, HWND caretWindow, bool drawCaret)
     // the premultiplied form UpdateLayeredWindow needs, on every GDI+ implementation.
     const int stride = width_ * 4;
     auto* topRow = static_cast<BYTE*>(bits_) + static_cast<std::size_t>(height_ - 1) * stride;
-    GpBitmap* overlay = nullptr;
-    if (GdipCreateBitmapFromScan0(width_, height_, -stride, PixelFormat32bppPARGB, topRow, &overlay) != Gdiplus::Ok)
-        return;
-    ImagePtr overlayOwner(overlay);
-    GpGraphics* rawGraphics = nullptr;
-    GdipGetImageGraphicsContext(overlay, &rawGraphics);
-    GraphicsPtr graphics(rawGraphics);
-    if (!graphics) return;
+    Canvas overlay = MakeCanvas(width_, height_, PixelFormat32bppPARGB, -stride, topRow);
+    if (!overlay) return;
+    GpGraphics* graphics = overlay.graphics.get();
     UINT imageWidth = 0, imageHeight = 0;
     GdipGetImageWidth(image, &imageWidth);
     GdipGetImageHeight(image, &imageHeight);
-    GdipDrawImageRectI(graphics.get(), image, 0, 0, static_cast<INT>(imageWidth), static_cast<INT>(imageHeight));
-    if (drawCaret) DrawCaretLine(caretWindow, KitFocus().focusEdit, graphics.get());
+    GdipDrawImageRectI(graphics, image, 0, 0, static_cast<INT>(imageWidth), static_cast<INT>(imageHeight));
+    if (drawCaret) DrawCaretLine(caretWindow, KitFocus().focusEdit, graphics);
 }
 
 void PresentImage(HWND window, GpImage* image, bool drawCaret) {

@@ -1,5 +1,7 @@
 #include "pngkit/ImageDrawing.h"
 
+#include "pngkit/Canvas.h"
+
 namespace tessellon::kit {
 namespace {
 
@@ -22,17 +24,11 @@ void DrawWholeImage(GpGraphics* graphics, GpImage* image, Gdiplus::REAL x, Gdipl
 
 // The image scaled to width x height in a picture of its own.
 ImagePtr ScaledCopy(GpImage* image, int width, int height, Gdiplus::REAL imageWidth, Gdiplus::REAL imageHeight) {
-    GpBitmap* bitmap = nullptr;
-    if (GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap) != Gdiplus::Ok)
-        return nullptr;
-    ImagePtr copy(bitmap);
-    GpGraphics* rawGraphics = nullptr;
-    GdipGetImageGraphicsContext(bitmap, &rawGraphics);
-    GraphicsPtr graphics(rawGraphics);
-    if (!graphics) return nullptr;
-    DrawWholeImage(graphics.get(), image, 0, 0, static_cast<Gdiplus::REAL>(width), static_cast<Gdiplus::REAL>(height),
-                   imageWidth, imageHeight);
-    return copy;
+    Canvas canvas = MakeCanvas(width, height);
+    if (!canvas) return nullptr;
+    DrawWholeImage(canvas.graphics.get(), image, 0, 0, static_cast<Gdiplus::REAL>(width),
+                   static_cast<Gdiplus::REAL>(height), imageWidth, imageHeight);
+    return canvas.Take();
 }
 
 }  // namespace

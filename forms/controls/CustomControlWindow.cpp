@@ -29,6 +29,17 @@ bool CustomControlWindow::CreateWindowOf(const wchar_t* className, const std::ws
 
 LRESULT CustomControlWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(Handle(), &paint);
+            Paint(dc);
+            EndPaint(Handle(), &paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
         case WM_SETFONT:
             font_ = reinterpret_cast<HFONT>(wParam);
             if (LOWORD(lParam)) InvalidateRect(Handle(), nullptr, TRUE);

@@ -15,6 +15,8 @@ protected:
 
     // Messages the control handles itself; the rest go to DefWindowProc.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Paints every pixel of the client area (so the background is never erased first).
+    virtual void Paint(HDC dc) = 0;
 
     HFONT Font() const { return font_; }
 

@@ -18,14 +18,6 @@ GradientLabel::GradientLabel(const GradientLabelDefinition& definition, HWND par
 
 LRESULT GradientLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND: return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(Handle(), &paint);
-            Paint(dc);
-            EndPaint(Handle(), &paint);
-            return 0;
-        }
         case WM_NCHITTEST: return HTTRANSPARENT;  // a label takes no clicks
         default: return CustomControlWindow::HandleMessage(message, wParam, lParam);
     }

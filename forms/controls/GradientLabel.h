@@ -12,7 +12,7 @@ public:
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 
     Colour gradientColour_;
 };

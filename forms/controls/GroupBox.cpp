@@ -31,21 +31,14 @@ GroupBox::GroupBox(const GroupBoxDefinition& definition, HWND parent, int id)
       alignment_(definition.captionAlignment) {
     const ControlPlacement& p = definition.place;
     // Control-parent: the dialog keys (Tab) look into the group for stops.
-    CreateWindowOf(kClassName, definition.caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT,
+    CreateWindowOf(kClassName, definition.caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                   WS_EX_CONTROLPARENT,
                    p.x, p.y, p.width, p.height, parent, id);
 }
 
 LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (IsChildNotification(message)) return SendMessageW(GetAncestor(Handle(), GA_ROOT), message, wParam, lParam);
     switch (message) {
-        case WM_ERASEBKGND: return 1;  // painting covers every pixel
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(Handle(), &paint);
-            Paint(dc);
-            EndPaint(Handle(), &paint);
-            return 0;
-        }
         default: return CustomControlWindow::HandleMessage(message, wParam, lParam);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "forms/FormRuntime.h"
 #include "forms/WindowText.h"
+#include "pngkit/Canvas.h"
 #include "pngkit/ImageLoading.h"
 
 #include <commctrl.h>
@@ -23,20 +24,13 @@ std::vector<std::uint32_t> DecodePicture(std::span<const std::byte> bytes) {
     auto loaded = kit::LoadImageFromBytes(bytes);
     if (!loaded) return {};
     std::vector<std::uint32_t> pixels(kSize * kSize, 0);
-    GpBitmap* target = nullptr;
-    if (GdipCreateBitmapFromScan0(kSize, kSize, kSize * 4, PixelFormat32bppARGB,
-                                  reinterpret_cast<BYTE*>(pixels.data()), &target) != Gdiplus::Ok)
-        return {};
-    kit::ImagePtr targetImage(target);
-    GpGraphics* rawGraphics = nullptr;
-    GdipGetImageGraphicsContext(target, &rawGraphics);
-    kit::GraphicsPtr graphics(rawGraphics);
-    if (!graphics) return {};
-    GdipSetCompositingMode(graphics.get(), Gdiplus::CompositingModeSourceCopy);
-    GdipSetInterpolationMode(graphics.get(), Gdiplus::InterpolationModeNearestNeighbor);
-    GdipDrawImageRectI(graphics.get(), loaded->Image(), 0, 0, kSize, kSize);
-    graphics.reset();
-    targetImage.reset();
+    {
+        Canvas canvas = MakeCanvas(kSize, kSize, PixelFormat32bppARGB, kSize * 4, reinterpret_cast<BYTE*>(pixels.data()));
+        if (!canvas) return {};
+        GdipSetCompositingMode(canvas.graphics.get(), Gdiplus::CompositingModeSourceCopy);
+        GdipSetInterpolationMode(canvas.graphics.get(), Gdiplus::InterpolationModeNearestNeighbor);
+        GdipDrawImageRectI(canvas.graphics.get(), loaded->Image(), 0, 0, kSize, kSize);
+    }  // the canvas lets go of the pixels here
     return pixels;
 }
 

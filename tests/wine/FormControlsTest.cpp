@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -42,6 +43,19 @@ public:
         int count = 0;
         for (Colour p : pixels_) count += p == colour;
         return count;
+    }
+    // The leftmost and rightmost column holding a pixel that looks like it, or -1.
+    template <typename Predicate>
+    std::pair<int, int> Columns(Predicate looksLike) const {
+        int first = -1, last = -1;
+        for (int i = 0; i < width_ * height_; ++i) {
+            const Colour p = pixels_[i];
+            if (!looksLike(p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF)) continue;
+            const int x = i % width_;
+            if (first < 0 || x < first) first = x;
+            last = std::max(last, x);
+        }
+        return {first, last};
     }
     // Text is smoothed, so few of its pixels have exactly the text's colour: these count pixels
     // by what they look like.
@@ -99,7 +113,10 @@ protected:
         inner.place = {L"inner", 204, L"group", 10, 20, kButtonWidth, kButtonHeight};
         inner.onClick = [this](Form&) { ++innerClicks_; };
 
-        definition_.controls = {button, edit, group, inner};
+        GroupBoxDefinition centred{{L"centred", 205, L"", 10, 100, 100, 60}, L"中", kGreen, TextAlignment::Centre};
+        GradientLabelDefinition label{{L"label", 206, L"", 10, 170, 80, 24}, L"标签", kRed};
+
+        definition_.controls = {button, edit, group, inner, centred, label};
         form_ = LoadForm(definition_);
         ASSERT_NE(form_, nullptr);
         button_ = form_->ControlHandle(L"button");
@@ -179,6 +196,42 @@ TEST_F(FormControls, DisabledButtonIsGreyAndEmbossed) {
     EXPECT_GT(disabled.CountNear(GetSysColor(COLOR_GRAYTEXT)), 10) << "grey text";
     EnableWindow(button_, TRUE);
     EXPECT_GT(Button().CountOrange(), 10) << "enabled again, the picture has its colours";
+}
+
+TEST_F(FormControls, GroupCaptionsTakeTheirColourAndAlignment) {
+    auto reddish = [](int r, int g, int b) { return r > g + 60 && r > b + 60; };
+    auto greenish = [](int r, int g, int b) { return g > r + 40 && g > b + 40; };
+    const Snapshot left(form_->ControlHandle(L"group"), 160, 100);
+    const auto [leftFirst, leftLast] = left.Columns(reddish);
+    EXPECT_GE(leftFirst, 6);
+    EXPECT_LE(leftFirst, 14) << "a left caption starts near the frame's left end";
+    EXPECT_NE(left.At(80, 98), kWhite) << "etched frame along the bottom";
+
+    const Snapshot centred(form_->ControlHandle(L"centred"), 100, 60);
+    const auto [first, last] = centred.Columns(greenish);
+    ASSERT_GE(first, 0) << "no caption in its colour";
+    EXPECT_NEAR((first + last) / 2.0, 50.0, 3.0) << "a centred caption sits in the middle";
+    EXPECT_EQ(centred.At(50, 40), kWhite) << "white inside";
+}
+
+TEST_F(FormControls, GradientLabelRunsColourWhiteColourWithHighlightedBlackText) {
+    const Snapshot label(form_->ControlHandle(L"label"), 80, 24);
+    EXPECT_EQ(label.At(0, 0), kBlack) << "thin border";
+    EXPECT_EQ(label.At(79, 23), kBlack);
+    EXPECT_EQ(label.At(2, 1), GradientRowColour(1, 24, kRed));
+    EXPECT_EQ(label.At(2, 11), kWhite) << "white in the middle";
+    EXPECT_EQ(label.At(2, 22), GradientRowColour(22, 24, kRed));
+    EXPECT_GT(label.CountDark(), 10) << "black text";
+    // Where the gradient is clearly red, only the text's white copy can be bright.
+    int highlight = 0;
+    for (int y = 1; y < 23; ++y) {
+        if (((GradientRowColour(y, 24, kRed) >> 8) & 0xFF) > 180) continue;
+        for (int x = 1; x < 79; ++x) {
+            const Colour p = label.At(x, y);
+            highlight += (p & 0xFF) > 225 && ((p >> 8) & 0xFF) > 225 && ((p >> 16) & 0xFF) > 225;
+        }
+    }
+    EXPECT_GT(highlight, 3) << "white highlight";
 }
 
 TEST_F(FormControls, ClicksReachTheirHandlersAlsoFromInsideAGroupBox) {
