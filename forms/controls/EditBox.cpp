@@ -79,14 +79,14 @@ void EditBox::FitFormattingRectToLines() {
 
 // The system greys a disabled box's text whatever colour its parent asks for; a display-only box
 // here keeps its own colour, so it is painted like the box would paint it, in that colour.
-void EditBox::PaintDisabled() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
+void EditBox::PaintDisabled(HDC dc) {
     RECT client{};
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, backgroundBrush_);
-    // The box draws its thin border itself, inside its client area.
-    if (border_) FrameRect(dc, &client, GetSysColorBrush(COLOR_WINDOWFRAME));
+    // An edit box takes WS_BORDER off its style and draws that thin border itself, inside its
+    // client area; where the style keeps it, the frame is the system's and lies outside.
+    const bool drawsOwnBorder = border_ && !(GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_BORDER);
+    if (drawsOwnBorder) FrameRect(dc, &client, GetSysColorBrush(COLOR_WINDOWFRAME));
     RECT format{};
     SendMessageW(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
@@ -100,7 +100,6 @@ void EditBox::PaintDisabled() {
     flags |= multiLine_ ? DT_WORDBREAK : DT_SINGLELINE;
     const std::wstring text = WindowTextOf(Handle());
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &format, flags);
-    EndPaint(Handle(), &paint);
 }
 
 void EditBox::TidyText() {
@@ -121,9 +120,17 @@ LRESULT CALLBACK EditBox::SubclassProc(HWND window, UINT message, WPARAM wParam,
             case WM_CHAR:
                 if (box->acceptsCharacter_ && !box->acceptsCharacter_(static_cast<unsigned>(wParam))) return 0;
                 break;
-            case WM_PAINT:
+            case WM_PAINT: {
                 if (IsWindowEnabled(window)) break;
-                box->PaintDisabled();
+                PAINTSTRUCT paint;
+                HDC dc = BeginPaint(window, &paint);
+                box->PaintDisabled(dc);
+                EndPaint(window, &paint);
+                return 0;
+            }
+            case WM_PRINTCLIENT:
+                if (IsWindowEnabled(window)) break;
+                box->PaintDisabled(reinterpret_cast<HDC>(wParam));
                 return 0;
             case WM_ERASEBKGND:
                 if (!IsWindowEnabled(window)) return 1;  // the paint fills the box

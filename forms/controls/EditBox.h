@@ -19,7 +19,7 @@ private:
                                          DWORD_PTR self);
     void TidyText();
     void FitFormattingRectToLines();
-    void PaintDisabled();
+    void PaintDisabled(HDC dc);
 
     Colour textColour_;
     Colour background_;

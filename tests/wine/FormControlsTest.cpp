@@ -116,7 +116,15 @@ protected:
         GroupBoxDefinition centred{{L"centred", 205, L"", 10, 100, 100, 60}, L"中", kGreen, TextAlignment::Centre};
         GradientLabelDefinition label{{L"label", 206, L"", 10, 170, 80, 24}, L"标签", kRed};
 
-        definition_.controls = {button, edit, group, inner, centred, label};
+        EditBoxDefinition shown;
+        shown.place = {L"shown", 207, L"", 120, 150, 60, 24};
+        shown.text = L"1008";
+        shown.enabled = false;
+        shown.textColour = kRed;
+        shown.backgroundSystemColour = COLOR_BTNFACE;
+        shown.alignment = TextAlignment::Centre;
+
+        definition_.controls = {button, edit, group, inner, centred, label, shown};
         form_ = LoadForm(definition_);
         ASSERT_NE(form_, nullptr);
         button_ = form_->ControlHandle(L"button");
@@ -232,6 +240,19 @@ TEST_F(FormControls, GradientLabelRunsColourWhiteColourWithHighlightedBlackText)
         }
     }
     EXPECT_GT(highlight, 3) << "white highlight";
+}
+
+TEST_F(FormControls, DisplayOnlyBoxKeepsItsTextColourOnItsBackground) {
+    HWND shown = form_->ControlHandle(L"shown");
+    EXPECT_FALSE(IsWindowEnabled(shown));
+    EXPECT_EQ(GetWindowLongPtrW(shown, GWL_STYLE) & WS_TABSTOP, 0) << "not a Tab stop";
+    const Snapshot box(shown, 60, 24);
+    const auto reddish = [](int r, int g, int b) { return r > g + 60 && r > b + 60; };
+    const auto [first, last] = box.Columns(reddish);
+    ASSERT_GE(first, 0) << "no red text";
+    EXPECT_NEAR((first + last) / 2.0, 30.0, 3.0) << "centred";
+    EXPECT_EQ(box.Count(GetSysColor(COLOR_GRAYTEXT)), 0) << "not the system's grey";
+    EXPECT_EQ(box.At(30, 2), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(FormControls, ClicksReachTheirHandlersAlsoFromInsideAGroupBox) {
