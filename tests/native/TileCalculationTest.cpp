@@ -187,3 +187,35 @@ TEST(IntegerInputRule, FocusLossTidiesToAPlainThirtyTwoBitInteger) {
 
 }  // namespace
 }  // namespace tessellon::calculator
+
+namespace tessellon::calculator {
+namespace {
+
+// Whatever bytes arrive (pasted text, any code page), the rules answer without failing, and the
+// tidy-up is stable: tidying its own result changes nothing.
+TEST(AnyBytes, AreAnsweredAndTidyingIsStable) {
+    std::uint32_t state = 12345;
+    auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return state >> 24;
+    };
+    const std::string alphabet = "0123456789+-.eEdD \t\r\n\xA1\xA3\xB1\xAB\xEE\x80\xFFx";
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        const std::size_t length = next() % 24;
+        for (std::size_t i = 0; i < length; ++i)
+            text += round % 2 ? static_cast<char>(next()) : alphabet[next() % alphabet.size()];
+        const double value = TextToNumber(text);
+        ASSERT_FALSE(std::isnan(value)) << ::testing::PrintToString(text);
+        const std::string tidied = NormaliseIntegerText(text);
+        ASSERT_EQ(NormaliseIntegerText(tidied), tidied) << ::testing::PrintToString(text);
+        const TileCalculation calculation = CalculateTiles(text, "100");
+        ASSERT_EQ(calculation.Valid(), calculation.width > 0);
+        if (calculation.Valid()) {
+            ASSERT_NE(calculation.results->summary.find(text), std::string::npos);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tessellon::calculator
