@@ -4,9 +4,9 @@
 // leaves it.
 #include "forms/Control.h"
 #include "forms/FormDefinition.h"
-#include "winutil/ScopedHandles.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
