@@ -1,6 +1,7 @@
 // Measures what the click sound costs the window: a picture button's hover cycle (pointer in,
 // redraw, pointer out, redraw) with and without its sound, and starting the sound by itself.
 #include "assets/Assets.h"
+#include "benchmarks/BenchClock.h"
 #include "forms/Form.h"
 #include "forms/FormRuntime.h"
 #include "pngkit/KitInit.h"
@@ -19,16 +20,7 @@ namespace {
 
 constexpr int kRounds = 200;
 
-double NowMs() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / frequency;
-}
+using bench::NowMs;
 
 struct Summary {
     double median, worst;

@@ -2,6 +2,7 @@
 // decode plus UpdateLayeredWindow, the pace of a real 50 ms timer, and the process's private bytes
 // before the first and after the last frame.
 #include "assets/Assets.h"
+#include "benchmarks/BenchClock.h"
 #include "pngkit/Composition.h"
 #include "pngkit/ImageLoading.h"
 #include "pngkit/KitInit.h"
@@ -26,16 +27,7 @@ constexpr int kWidth = 495;
 constexpr int kHeight = 331;
 constexpr int kRounds = 5;
 
-double NowMs() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / frequency;
-}
+using bench::NowMs;
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

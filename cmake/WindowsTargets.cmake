@@ -57,22 +57,22 @@ set_source_files_properties(assets/controls.rc PROPERTIES OBJECT_DEPENDS "${TESS
 set_source_files_properties(startup/Tessellon.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/assets/icon/tessellon.ico;${CMAKE_SOURCE_DIR}/startup/Tessellon.manifest")
 
-add_executable(Tessellon WIN32 startup/main.cpp startup/Tessellon.rc assets/frames.rc assets/controls.rc)
-target_link_libraries(Tessellon PRIVATE tessellon_app)
+# A GUI program of the product: wide entry point, stripped in release, placed in the dist folder.
+function(tessellon_gui_program name library)
+  add_executable(${name} WIN32 ${ARGN})
+  target_link_libraries(${name} PRIVATE ${library})
+  target_compile_options(${name} PRIVATE ${TESSELLON_WARNINGS})
+  target_link_options(${name} PRIVATE -municode $<$<CONFIG:Release>:-s>)
+  if(TESSELLON_DIST_DIR)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_DIST_DIR})
+  endif()
+endfunction()
+
+tessellon_gui_program(Tessellon tessellon_app startup/main.cpp startup/Tessellon.rc assets/frames.rc assets/controls.rc)
 target_include_directories(Tessellon PRIVATE ${TESSELLON_RC_INCLUDES})
-target_link_options(Tessellon PRIVATE -municode $<$<CONFIG:Release>:-s>)
-if(TESSELLON_DIST_DIR)
-  set_target_properties(Tessellon PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_DIST_DIR})
-endif()
 
 # A kit window to look at and try: a picture, a button and an edit box as kit children.
-add_executable(KitDemo WIN32 kitdemo/KitDemo.cpp kitdemo/DemoPictures.cpp)
-target_link_libraries(KitDemo PRIVATE tessellon_kit)
-target_compile_options(KitDemo PRIVATE ${TESSELLON_WARNINGS})
-target_link_options(KitDemo PRIVATE -municode $<$<CONFIG:Release>:-s>)
-if(TESSELLON_DIST_DIR)
-  set_target_properties(KitDemo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSELLON_DIST_DIR})
-endif()
+tessellon_gui_program(KitDemo tessellon_kit kitdemo/KitDemo.cpp kitdemo/DemoPictures.cpp)
 
 if(TESSELLON_BUILD_TESTS)
   include(cmake/WindowsTests.cmake)
