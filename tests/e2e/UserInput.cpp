@@ -35,16 +35,24 @@ POINT CentreOf(HWND window) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-void MovePointerTo(POINT screen) {
-    // Absolute coordinates run from 0 to 65535 across the primary screen.
+// Absolute coordinates run from 0 to 65535 across the primary screen.
+POINT AbsoluteFor(POINT screen) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    const LONG dx = static_cast<LONG>((screen.x * 65535LL + width / 2) / (width - 1));
-    const LONG dy = static_cast<LONG>((screen.y * 65535LL + height / 2) / (height - 1));
-    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, dx, dy)});
+    return {static_cast<LONG>((screen.x * 65535LL + width / 2) / (width - 1)),
+            static_cast<LONG>((screen.y * 65535LL + height / 2) / (height - 1))};
+}
+
+void MovePointerTo(POINT screen) {
+    const POINT absolute = AbsoluteFor(screen);
+    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, absolute.x, absolute.y)});
+    // Under Wine the X server's own pointer follows a little later and can report a position on
+    // the way: wait until the pointer has stayed on the spot for a few polls.
+    int steady = 0;
     WaitUntil([&] {
         POINT at{};
         GetCursorPos(&at);
-        return at.x == screen.x && at.y == screen.y;
+        steady = (at.x == screen.x && at.y == screen.y) ? steady + 1 : 0;
+        return steady >= 3;
     }, 2000);
 }
 
@@ -64,7 +72,11 @@ void ClickOn(HWND window) {
         else Sleep(GetDoubleClickTime() + 50);
     }
     MovePointerTo(target);
-    Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
+    // Press and release carry the spot as well, so a late pointer report cannot move the click.
+    const POINT absolute = AbsoluteFor(target);
+    constexpr DWORD kAt = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    Send({MouseInput(kAt | MOUSEEVENTF_LEFTDOWN, absolute.x, absolute.y),
+          MouseInput(kAt | MOUSEEVENTF_LEFTUP, absolute.x, absolute.y)});
     lastClick = target;
     lastClickTime = GetTickCount64();
 }
