@@ -28,6 +28,7 @@ add_library(tessellon_app STATIC
   forms/Form.cpp
   forms/FormRuntime.cpp
   forms/controls/CustomControlWindow.cpp
+  forms/controls/SubclassedControl.cpp
   forms/controls/GroupBox.cpp
   forms/controls/GradientLabel.cpp
   forms/controls/EditBox.cpp

@@ -1,14 +1,9 @@
 #include "forms/controls/EditBox.h"
 
-#include "forms/FormRuntime.h"
 #include "forms/WindowText.h"
-
-#include <commctrl.h>
 
 namespace tessellon::forms {
 namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
 
 DWORD StyleFor(const EditBoxDefinition& definition) {
     DWORD style = WS_CHILD | WS_VISIBLE;
@@ -24,7 +19,7 @@ DWORD StyleFor(const EditBoxDefinition& definition) {
 }  // namespace
 
 EditBox::EditBox(const EditBoxDefinition& definition, HWND parent, int id)
-    : Control(definition.place.name, nullptr),
+    : SubclassedControl(definition.place.name),
       textColour_(definition.textColour),
       background_(definition.backgroundSystemColour >= 0 ? GetSysColor(definition.backgroundSystemColour)
                                                          : definition.background),
@@ -39,15 +34,9 @@ EditBox::EditBox(const EditBoxDefinition& definition, HWND parent, int id)
         backgroundBrush_ = static_cast<HBRUSH>(ownBrush_.Get());
     }
     const ControlPlacement& p = definition.place;
-    SetHandle(CreateWindowExW(0, L"EDIT", definition.text.c_str(), StyleFor(definition), p.x, p.y, p.width,
-                              p.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleW(nullptr), nullptr));
-    if (Handle())
-        SetWindowSubclass(Handle(), &EditBox::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-}
-
-EditBox::~EditBox() {
-    if (Handle() && IsWindow(Handle())) RemoveWindowSubclass(Handle(), &EditBox::SubclassProc, kSubclassId);
+    Adopt(CreateWindowExW(0, L"EDIT", definition.text.c_str(), StyleFor(definition), p.x, p.y, p.width, p.height,
+                          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                          nullptr));
 }
 
 std::optional<HBRUSH> EditBox::OnControlColour(HDC dc) {
@@ -112,48 +101,40 @@ void EditBox::TidyText() {
     SendMessageW(Handle(), EM_SETSEL, selectionStart, selectionStart);
 }
 
-LRESULT CALLBACK EditBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR self) {
-    auto* box = reinterpret_cast<EditBox*>(self);
-    return detail::RunGuarded([&]() -> LRESULT {
-        switch (message) {
-            case WM_CHAR:
-                if (box->acceptsCharacter_ && !box->acceptsCharacter_(static_cast<unsigned>(wParam))) return 0;
-                break;
-            case WM_PAINT: {
-                if (IsWindowEnabled(window)) break;
-                PAINTSTRUCT paint;
-                HDC dc = BeginPaint(window, &paint);
-                box->PaintDisabled(dc);
-                EndPaint(window, &paint);
-                return 0;
-            }
-            case WM_PRINTCLIENT:
-                if (IsWindowEnabled(window)) break;
-                box->PaintDisabled(reinterpret_cast<HDC>(wParam));
-                return 0;
-            case WM_ERASEBKGND:
-                if (!IsWindowEnabled(window)) return 1;  // the paint fills the box
-                break;
-            case WM_SETFONT:
-            case WM_SIZE: {
-                const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-                if (box->multiLine_) box->FitFormattingRectToLines();
-                return result;
-            }
-            case WM_KILLFOCUS: {
-                const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-                if (box->tidyOnFocusLoss_) box->TidyText();
-                return result;
-            }
-            case WM_NCDESTROY:
-                RemoveWindowSubclass(window, &EditBox::SubclassProc, kSubclassId);
-                box->SetHandle(nullptr);
-                break;
-            default: break;
+LRESULT EditBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CHAR:
+            if (acceptsCharacter_ && !acceptsCharacter_(static_cast<unsigned>(wParam))) return 0;
+            break;
+        case WM_PAINT: {
+            if (IsWindowEnabled(Handle())) break;
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(Handle(), &paint);
+            PaintDisabled(dc);
+            EndPaint(Handle(), &paint);
+            return 0;
         }
-        return DefSubclassProc(window, message, wParam, lParam);
-    });
+        case WM_PRINTCLIENT:
+            if (IsWindowEnabled(Handle())) break;
+            PaintDisabled(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            if (!IsWindowEnabled(Handle())) return 1;  // the paint fills the box
+            break;
+        case WM_SETFONT:
+        case WM_SIZE: {
+            const LRESULT result = PassOn(message, wParam, lParam);
+            if (multiLine_) FitFormattingRectToLines();
+            return result;
+        }
+        case WM_KILLFOCUS: {
+            const LRESULT result = PassOn(message, wParam, lParam);
+            if (tidyOnFocusLoss_) TidyText();
+            return result;
+        }
+        default: break;
+    }
+    return PassOn(message, wParam, lParam);
 }
 
 }  // namespace tessellon::forms

@@ -2,21 +2,19 @@
 // A standard edit box with its own colours and, when its definition asks, a filter on typed
 // characters and a tidy-up of its text when it loses the focus.
 #include "forms/ControlDefinition.h"
-#include "forms/Control.h"
+#include "forms/controls/SubclassedControl.h"
 #include "winutil/ScopedHandles.h"
 
 namespace tessellon::forms {
 
-class EditBox final : public Control {
+class EditBox final : public SubclassedControl {
 public:
     EditBox(const EditBoxDefinition& definition, HWND parent, int id);
-    ~EditBox() override;
 
     std::optional<HBRUSH> OnControlColour(HDC dc) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void TidyText();
     void FitFormattingRectToLines();
     void PaintDisabled(HDC dc);

@@ -1,11 +1,9 @@
 #include "forms/controls/PictureButton.h"
 
-#include "forms/FormRuntime.h"
 #include "forms/WindowText.h"
 #include "pngkit/Canvas.h"
 #include "pngkit/ImageLoading.h"
 
-#include <commctrl.h>
 #include <mmsystem.h>
 
 #include <cstring>
@@ -16,7 +14,6 @@ namespace {
 
 using namespace tessellon::kit;  // the GDI+ flat API and its holders
 
-constexpr UINT_PTR kSubclassId = 1;
 constexpr int kSize = kButtonPictureSize;
 
 // Draws the picture into a 32 x 32 ARGB pixel block; empty when it does not decode.
@@ -58,7 +55,7 @@ void FillBox(HDC dc, const RECT& box, Colour colour) {
 }  // namespace
 
 PictureButton::PictureButton(const PictureButtonDefinition& definition, Form& form, HWND parent, int id)
-    : Control(definition.place.name, nullptr),
+    : SubclassedControl(definition.place.name),
       form_(form),
       textColour_(definition.textColour),
       clickSoundResource_(definition.clickSoundResource),
@@ -68,14 +65,9 @@ PictureButton::PictureButton(const PictureButtonDefinition& definition, Form& fo
         greyedPicture_.Reset(MakeBlendBitmap(std::move(pixels), true));
     }
     const ControlPlacement& p = definition.place;
-    SetHandle(CreateWindowExW(0, L"BUTTON", definition.text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-                              p.x, p.y, p.width, p.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleW(nullptr), nullptr));
-    if (Handle()) SetWindowSubclass(Handle(), &PictureButton::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-}
-
-PictureButton::~PictureButton() {
-    if (Handle() && IsWindow(Handle())) RemoveWindowSubclass(Handle(), &PictureButton::SubclassProc, kSubclassId);
+    Adopt(CreateWindowExW(0, L"BUTTON", definition.text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+                          p.x, p.y, p.width, p.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                          GetModuleHandleW(nullptr), nullptr));
 }
 
 void PictureButton::OnCommand(WORD code) {
@@ -173,21 +165,10 @@ bool PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     return true;
 }
 
-LRESULT CALLBACK PictureButton::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                             DWORD_PTR self) {
-    auto* button = reinterpret_cast<PictureButton*>(self);
-    return detail::RunGuarded([&]() -> LRESULT {
-        switch (message) {
-            case WM_MOUSEMOVE: button->OnMouseMove(wParam); break;
-            case WM_MOUSELEAVE: button->OnMouseLeave(); break;
-            case WM_NCDESTROY:
-                RemoveWindowSubclass(window, &PictureButton::SubclassProc, kSubclassId);
-                button->SetHandle(nullptr);
-                break;
-            default: break;
-        }
-        return DefSubclassProc(window, message, wParam, lParam);
-    });
+LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MOUSEMOVE) OnMouseMove(wParam);
+    if (message == WM_MOUSELEAVE) OnMouseLeave();
+    return PassOn(message, wParam, lParam);
 }
 
 }  // namespace tessellon::forms

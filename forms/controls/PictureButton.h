@@ -2,22 +2,20 @@
 // An owner-drawn push button with a 32 x 32 picture left of its text. It tracks the pointer to
 // show its hovered colours, and plays its click sound on hover and on click.
 #include "forms/ControlDefinition.h"
-#include "forms/Control.h"
+#include "forms/controls/SubclassedControl.h"
 #include "winutil/ScopedHandles.h"
 
 namespace tessellon::forms {
 
-class PictureButton final : public Control {
+class PictureButton final : public SubclassedControl {
 public:
     PictureButton(const PictureButtonDefinition& definition, Form& form, HWND parent, int id);
-    ~PictureButton() override;
 
     void OnCommand(WORD code) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnMouseMove(WPARAM keys);
     void OnMouseLeave();
     void PlayClickSound() const;
